@@ -1,0 +1,90 @@
+// The one window of a run: takes the pending alerts from the product's alerts
+// manager one at a time, in list priority, shows the frame of each and removes the
+// alert when its frame is done. It ends the run when nothing is pending.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "frames/common/alert_frame.h"
+#include "kxua/alerts.h"
+#include "kxua/services.h"
+#include "model/com_ptr.h"
+#include "ui/timer.h"
+#include "ui/window.h"
+
+namespace kxua {
+
+// Posted to the host window (both parameters 0): check the alerts manager.
+inline constexpr std::uint32_t kMsgCheckAlerts = 0x665;
+inline constexpr std::uint32_t kMsgCheckAlerts2 = 0x667;
+// The name of the registered message that ends the run.
+inline constexpr wchar_t kCloseSysAlertsName[] = L"WM_CLOSESYSALERTS";
+
+class TToastMainForm final : public ui::Window {
+ public:
+  static constexpr int kClientWidth = 264;
+  static constexpr int kClientHeight = 52;
+  static constexpr int kOffScreen = -3000;
+  // Never activated, no taskbar button, above every other window.
+  static constexpr std::uint32_t kExStyle = platform::exstyle::NoActivate |
+                                            platform::exstyle::ToolWindow |
+                                            platform::exstyle::TopMost;
+
+  // `manager` is not owned; `context` may be null.
+  TToastMainForm(IUIAlertsManager* manager, IZYMApplicationContext* context);
+  ~TToastMainForm() override;
+
+  IUIAlertsManager* Manager() const { return manager_; }
+  IUIAlertsManagerCallBack* CallBack() { return &callBack_; }
+  // The id of "WM_CLOSESYSALERTS"; the run loop ends when it sees it.
+  std::uint32_t CloseMessage() const { return closeMessage_; }
+  bool Visible() const;
+  // Hides the window; it stays until destroyed.
+  void Close();
+
+  // The shown alert, for tests and the demo's report.
+  const AlertFrame* CurrentFrame() const { return frame_.get(); }
+  std::int32_t CurrentList() const { return currentList_; }
+
+ private:
+  class CallBackPart final : public IUIAlertsManagerCallBack {
+   public:
+    explicit CallBackPart(TToastMainForm& form) : form_(form) {}
+    std::int32_t KXUA_PRODUCT_CALL OnNewAlert() override;
+    std::int32_t KXUA_PRODUCT_CALL OnAlertsChanged() override;
+
+   private:
+    TToastMainForm& form_;
+  };
+
+  std::intptr_t WndProc(const platform::Message& message) override;
+
+  void ProcessAlerts();
+  void CreateSingleAlertFrame();
+  void CreateNotificationFrame();
+  void CreateCampaignFrame();
+  void RunPreparedAction(IUINotification* notification);
+  void CloseCurrentAlert();
+  void ShowAlertFrame(std::unique_ptr<AlertFrame> frame);
+  void ShowIfHidden();
+  // The manager counted alerts it then did not deliver: the run ends rather than
+  // wait for a signal that may never come; the alert stays pending.
+  void EndRunForMissingAlert();
+  // Removes the alert at the head of `list` unshown and checks again.
+  void DropAlert(std::int32_t list);
+  std::unique_ptr<AlertFrame> CreateFrame(std::int32_t list, std::int32_t formType,
+                                          IUIAlertSource* source, IUINotification* notification);
+
+  IUIAlertsManager* const manager_;
+  ComPtr<IZYMApplicationContext> context_;
+  CallBackPart callBack_{*this};
+  std::unique_ptr<AlertFrame> frame_;
+  std::int32_t currentList_ = -1;
+  std::uint32_t closeMessage_ = 0;
+
+  ui::Timer TimerNewAlert{10};
+  ui::Timer TimerClose{10};
+};
+
+}  // namespace kxua

@@ -1,0 +1,43 @@
+// The per-module door to the product: the application context it looks services up
+// in, and the text dictionary it caches for translations.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "kxua/services.h"
+#include "model/com_ptr.h"
+
+namespace kxua {
+
+class CZYMUtils {
+ public:
+  // Client names that modules pass to Initialize.
+  static constexpr wchar_t kAlertClient[] = L"KXUAAlert.dat";
+  static constexpr wchar_t kConsoleClient[] = L"KXUAConsole.dat";
+
+  // The process-wide instance, created on first use and kept while anyone holds it.
+  static std::shared_ptr<CZYMUtils> Instance();
+
+  // Does nothing once initialised. With a host context, attaches it; without one,
+  // creates and runs the product's context class and initialises it with `name`.
+  // Returns the result code of the step that decided.
+  HRESULT Initialize(const std::wstring& name, IUnknown* hostContext);
+  bool IsInitialized() const { return initialized_; }
+  IZYMApplicationContext* Context() const { return context_.Get(); }
+
+  // The service object registered under `progId`; empty when there is none.
+  ComPtr<IDispatch> GetObject(const std::wstring& progId) const;
+
+  // The text of `textId`, or the id itself when there is no translation.
+  std::wstring Translate(const std::wstring& textId);
+
+ private:
+  void FindDictionary();
+
+  ComPtr<IZYMApplicationContext> context_;
+  ComPtr<IUADictionary> dictionary_;
+  bool initialized_ = false;
+};
+
+}  // namespace kxua

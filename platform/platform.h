@@ -1,0 +1,202 @@
+// What the operating system provides, reached only through this interface. Two
+// implementations exist: platform/win32 (the real thing) and platform/sim (a
+// deterministic simulation with a virtual clock, for tests). The core never
+// includes either; the composition root picks one.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "kxua/com.h"
+
+namespace kxua::platform {
+
+// An opaque window handle (the HWND on Windows); 0 is no window.
+using WindowHandle = std::uintptr_t;
+
+struct Rect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+
+  int Width() const { return right - left; }
+  int Height() const { return bottom - top; }
+  friend bool operator==(const Rect& a, const Rect& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+  }
+};
+
+// The window messages the core uses, with their system values.
+namespace msg {
+inline constexpr std::uint32_t Destroy = 0x0002;
+inline constexpr std::uint32_t Close = 0x0010;
+inline constexpr std::uint32_t Quit = 0x0012;
+inline constexpr std::uint32_t KeyDown = 0x0100;
+inline constexpr std::uint32_t Timer = 0x0113;
+inline constexpr std::uint32_t User = 0x0400;
+}  // namespace msg
+
+// Extended window styles.
+namespace exstyle {
+inline constexpr std::uint32_t TopMost = 0x00000008;
+inline constexpr std::uint32_t ToolWindow = 0x00000080;
+inline constexpr std::uint32_t Layered = 0x00080000;
+inline constexpr std::uint32_t Composited = 0x02000000;
+inline constexpr std::uint32_t NoActivate = 0x08000000;
+}  // namespace exstyle
+
+struct Message {
+  WindowHandle window = 0;
+  std::uint32_t id = 0;
+  std::uintptr_t wParam = 0;
+  std::intptr_t lParam = 0;
+};
+
+// Receives every message of one window, creation messages included: what it does not
+// handle must go to Windowing::DefaultHandling. It may destroy its own window, and
+// must not let an exception out (the system's code is on the stack).
+class WindowHandler {
+ public:
+  virtual std::intptr_t HandleMessage(const Message& message) = 0;
+
+ protected:
+  ~WindowHandler() = default;
+};
+
+struct WindowSpec {
+  WindowHandle parent = 0;
+  std::uint32_t exStyle = 0;
+  Rect bounds;
+};
+
+// Top-level and child windows, messages, timers and the thread's message loop.
+// Everything but PostMessage belongs to the thread that created the window.
+class Windowing {
+ public:
+  // A borderless popup (or a child when `spec.parent` is set), created hidden.
+  // Returns 0 on failure. `handler` must outlive the window.
+  virtual WindowHandle CreateWindow(const WindowSpec& spec, WindowHandler* handler) = 0;
+  // The handler sees Destroy before this returns and no message afterwards.
+  virtual void DestroyWindow(WindowHandle window) = 0;
+  virtual bool IsWindow(WindowHandle window) = 0;
+  // The system's own handling of a message the handler does not take.
+  virtual std::intptr_t DefaultHandling(const Message& message) = 0;
+
+  virtual std::uint32_t GetExStyle(WindowHandle window) = 0;
+  virtual void SetExStyle(WindowHandle window, std::uint32_t exStyle) = 0;
+  virtual Rect GetBounds(WindowHandle window) = 0;
+  virtual void SetBounds(WindowHandle window, const Rect& bounds) = 0;
+  virtual bool IsVisible(WindowHandle window) = 0;
+  // Shows without activating; top-most windows stay above the others.
+  virtual void Show(WindowHandle window) = 0;
+  virtual void Hide(WindowHandle window) = 0;
+
+  // Safe from any thread. False when the window is gone or the queue refused.
+  virtual bool PostMessage(WindowHandle window, std::uint32_t id, std::uintptr_t wParam,
+                           std::intptr_t lParam) = 0;
+  virtual std::intptr_t SendMessage(WindowHandle window, std::uint32_t id,
+                                    std::uintptr_t wParam, std::intptr_t lParam) = 0;
+  // The same id for the same name within the session; 0 on failure.
+  virtual std::uint32_t RegisterMessage(const std::wstring& name) = 0;
+  virtual void PostQuit(int exitCode) = 0;
+
+  // Waits for the next message of the calling thread: posted messages first, then
+  // timers that are due. Returns 0 for WM_QUIT, -1 on failure, otherwise nonzero.
+  virtual int GetMessage(Message& message) = 0;
+  virtual void TranslateMessage(const Message& message) = 0;
+  virtual std::intptr_t DispatchMessage(const Message& message) = 0;
+
+  // Delivers msg::Timer with wParam `id` to the window every `intervalMs`;
+  // setting an existing id restarts it.
+  virtual bool SetTimer(WindowHandle window, std::uintptr_t id, std::uint32_t intervalMs) = 0;
+  virtual void KillTimer(WindowHandle window, std::uintptr_t id) = 0;
+
+ protected:
+  ~Windowing() = default;
+};
+
+class Clock {
+ public:
+  // Milliseconds since an arbitrary start; never goes back.
+  virtual std::uint64_t TickCount() = 0;
+  // Whole seconds since 1970-01-01 UTC.
+  virtual std::int64_t UnixTime() = 0;
+
+ protected:
+  ~Clock() = default;
+};
+
+// COM object creation and class-object registration.
+class ComRuntime {
+ public:
+  virtual HRESULT CreateInstance(const CLSID& clsid, DWORD classContext, const IID& iid,
+                                 void** object) = 0;
+  // Runs an object that was created here (OleRun).
+  virtual HRESULT Run(IUnknown* object) = 0;
+  // Makes `factory` (an IClassFactory) the source of `clsid` for this process.
+  virtual HRESULT RegisterClassObject(const CLSID& clsid, IUnknown* factory,
+                                      DWORD& cookie) = 0;
+  virtual HRESULT RevokeClassObject(DWORD cookie) = 0;
+
+ protected:
+  ~ComRuntime() = default;
+};
+
+enum class RegistryRoot { LocalMachine, CurrentUser };
+
+class Registry {
+ public:
+  // A REG_SZ value, at most `maxChars` characters (longer values are cut);
+  // nothing when the key or value is missing or not a string.
+  virtual std::optional<std::wstring> ReadString(RegistryRoot root, const std::wstring& key,
+                                                 const std::wstring& name,
+                                                 std::size_t maxChars) = 0;
+  // A REG_DWORD value.
+  virtual std::optional<std::uint32_t> ReadNumber(RegistryRoot root, const std::wstring& key,
+                                                  const std::wstring& name) = 0;
+
+ protected:
+  ~Registry() = default;
+};
+
+enum class KnownFolder { CommonAppData };
+
+enum class Answer { Yes, No, Cancel };
+
+class System {
+ public:
+  // Without a trailing separator; empty when unknown.
+  virtual std::wstring GetKnownFolder(KnownFolder folder) = 0;
+  virtual void DebugOutput(const std::wstring& text) = 0;
+  // A system-modal Yes/No/Cancel question box.
+  virtual Answer AskQuestion(const std::wstring& title, const std::wstring& text) = 0;
+  // Stops in an attached debugger; nothing without one.
+  virtual void BreakIntoDebugger() = 0;
+  // The system's description of a result code, if it has one.
+  virtual std::optional<std::wstring> DescribeError(HRESULT code) = 0;
+
+ protected:
+  ~System() = default;
+};
+
+class Platform : public Windowing,
+                 public Clock,
+                 public ComRuntime,
+                 public Registry,
+                 public System {
+ public:
+  virtual ~Platform() = default;
+};
+
+// The platform in use: the one installed last, else the implementation's default.
+Platform& Get();
+
+// Makes `platform` current until another is installed; null returns to the default.
+void Install(Platform* platform);
+
+// Defined by each implementation library.
+Platform& DefaultPlatform();
+
+}  // namespace kxua::platform

@@ -1,0 +1,193 @@
+// A deterministic, headless platform for tests. Time is virtual: it moves only when
+// the message loop has nothing to do but wait (it then jumps to the next due timer
+// or scheduled action) or when a test runs the loop for a span with RunFor. Posted
+// messages come first, in order; then WM_QUIT; then timers and scheduled actions by
+// due time, ties broken by the order in which they were armed.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <deque>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace kxua::sim {
+
+using platform::Message;
+using platform::Rect;
+using platform::WindowHandle;
+
+struct SimWindow {
+  WindowHandle handle = 0;
+  WindowHandle parent = 0;
+  platform::WindowHandler* handler = nullptr;
+  std::uint32_t exStyle = 0;
+  Rect bounds;
+  bool visible = false;
+};
+
+class SimPlatform final : public platform::Platform {
+ public:
+  // The virtual clock starts at tick 0, which is this moment in Unix time.
+  static constexpr std::int64_t kDefaultStartUnixTime = 1796083200;  // 2026-12-01
+
+  SimPlatform();
+  ~SimPlatform() override;
+  SimPlatform(const SimPlatform&) = delete;
+  SimPlatform& operator=(const SimPlatform&) = delete;
+
+  // --- Test controls ---------------------------------------------------------
+  // Runs `action` on the loop's thread once virtual time reaches now + delayMs.
+  void At(std::uint64_t delayMs, std::function<void()> action);
+  // Dispatches everything that is due up to now + ms, then sets the clock there.
+  void RunFor(std::uint64_t ms);
+  // True once GetMessage found nothing posted, due or scheduled: on a real system
+  // it would have waited forever. GetMessage then returns 0 to end the loop.
+  bool Deadlocked() const { return deadlocked_; }
+  void SetStartUnixTime(std::int64_t seconds) { startUnixTime_ = seconds; }
+
+  const SimWindow* FindWindow(WindowHandle window) const;
+  std::size_t WindowCount() const { return windows_.size(); }
+  std::size_t TimerCount() const { return timers_.size(); }
+  std::size_t PendingMessageCount();
+
+  void SetRegistryString(platform::RegistryRoot root, const std::wstring& key,
+                         const std::wstring& name, const std::wstring& value);
+  void SetRegistryNumber(platform::RegistryRoot root, const std::wstring& key,
+                         const std::wstring& name, std::uint32_t value);
+  void SetKnownFolder(platform::KnownFolder folder, const std::wstring& path);
+
+  struct Question {
+    std::wstring title;
+    std::wstring text;
+  };
+  const std::vector<Question>& Questions() const { return questions_; }
+  void SetAnswer(platform::Answer answer) { answer_ = answer; }
+  const std::vector<std::wstring>& DebugLines() const { return debugLines_; }
+  int DebuggerBreaks() const { return debuggerBreaks_; }
+
+  // --- Windowing ---------------------------------------------------------------
+  WindowHandle CreateWindow(const platform::WindowSpec& spec,
+                            platform::WindowHandler* handler) override;
+  void DestroyWindow(WindowHandle window) override;
+  bool IsWindow(WindowHandle window) override;
+  std::intptr_t DefaultHandling(const Message& message) override;
+  std::uint32_t GetExStyle(WindowHandle window) override;
+  void SetExStyle(WindowHandle window, std::uint32_t exStyle) override;
+  Rect GetBounds(WindowHandle window) override;
+  void SetBounds(WindowHandle window, const Rect& bounds) override;
+  bool IsVisible(WindowHandle window) override;
+  void Show(WindowHandle window) override;
+  void Hide(WindowHandle window) override;
+  bool PostMessage(WindowHandle window, std::uint32_t id, std::uintptr_t wParam,
+                   std::intptr_t lParam) override;
+  std::intptr_t SendMessage(WindowHandle window, std::uint32_t id, std::uintptr_t wParam,
+                            std::intptr_t lParam) override;
+  std::uint32_t RegisterMessage(const std::wstring& name) override;
+  void PostQuit(int exitCode) override;
+  int GetMessage(Message& message) override;
+  void TranslateMessage(const Message&) override {}
+  std::intptr_t DispatchMessage(const Message& message) override;
+  bool SetTimer(WindowHandle window, std::uintptr_t id, std::uint32_t intervalMs) override;
+  void KillTimer(WindowHandle window, std::uintptr_t id) override;
+
+  // --- Clock ---------------------------------------------------------------------
+  std::uint64_t TickCount() override { return now_; }
+  std::int64_t UnixTime() override {
+    return startUnixTime_ + static_cast<std::int64_t>(now_ / 1000);
+  }
+
+  // --- COM -----------------------------------------------------------------------
+  HRESULT CreateInstance(const CLSID& clsid, DWORD classContext, const IID& iid,
+                         void** object) override;
+  HRESULT Run(IUnknown* object) override;
+  HRESULT RegisterClassObject(const CLSID& clsid, IUnknown* factory, DWORD& cookie) override;
+  HRESULT RevokeClassObject(DWORD cookie) override;
+
+  // --- Registry and system -------------------------------------------------------
+  std::optional<std::wstring> ReadString(platform::RegistryRoot root, const std::wstring& key,
+                                         const std::wstring& name,
+                                         std::size_t maxChars) override;
+  std::optional<std::uint32_t> ReadNumber(platform::RegistryRoot root, const std::wstring& key,
+                                          const std::wstring& name) override;
+  std::wstring GetKnownFolder(platform::KnownFolder folder) override;
+  void DebugOutput(const std::wstring& text) override { debugLines_.push_back(text); }
+  platform::Answer AskQuestion(const std::wstring& title, const std::wstring& text) override;
+  void BreakIntoDebugger() override { ++debuggerBreaks_; }
+  std::optional<std::wstring> DescribeError(HRESULT code) override;
+
+ private:
+  struct Timer {
+    WindowHandle window;
+    std::uintptr_t id;
+    std::uint32_t interval;
+    std::uint64_t due;
+    std::uint64_t order;
+  };
+  struct Action {
+    std::uint64_t due;
+    std::uint64_t order;
+    std::function<void()> run;
+  };
+  struct ClassEntry {
+    CLSID clsid;
+    IUnknown* factory;
+  };
+  using RegistryKey = std::pair<int, std::wstring>;  // root, lower-case "key\name"
+  struct RegistryValue {
+    std::optional<std::wstring> text;
+    std::optional<std::uint32_t> number;
+  };
+
+  // Takes the next posted message or WM_QUIT; false when there is neither.
+  bool TakePosted(Message& message);
+  // Moves time to the next timer or action due no later than `limit`, runs an
+  // action or fills `message` with a timer's message. False when none is due.
+  bool TakeDue(std::uint64_t limit, Message& message, bool& ranAction);
+  void DestroyTree(WindowHandle window);
+  SimWindow* Live(WindowHandle window);
+  static RegistryKey MakeRegistryKey(platform::RegistryRoot root, const std::wstring& key,
+                                     const std::wstring& name);
+
+  std::uint64_t now_ = 0;
+  std::int64_t startUnixTime_ = kDefaultStartUnixTime;
+  std::uint64_t nextOrder_ = 0;
+  WindowHandle nextHandle_ = 0x10000;
+  bool deadlocked_ = false;
+
+  std::map<WindowHandle, SimWindow> windows_;
+  std::vector<Timer> timers_;
+  std::vector<Action> actions_;
+
+  std::mutex queueMutex_;  // posted messages may come from any thread
+  std::deque<Message> posted_;
+  std::optional<int> quitCode_;
+
+  std::map<std::wstring, std::uint32_t> registeredMessages_;
+  std::vector<ClassEntry> classes_;  // index + 1 is the cookie; revoked entries are null
+  std::map<RegistryKey, RegistryValue> registry_;
+  std::map<int, std::wstring> knownFolders_;
+  std::vector<Question> questions_;
+  platform::Answer answer_ = platform::Answer::No;
+  std::vector<std::wstring> debugLines_;
+  int debuggerBreaks_ = 0;
+};
+
+// Installs a fresh simulation as the current platform for the lifetime of a test.
+class ScopedSimPlatform {
+ public:
+  ScopedSimPlatform() { platform::Install(&sim_); }
+  ~ScopedSimPlatform() { platform::Install(nullptr); }
+  SimPlatform& operator*() { return sim_; }
+  SimPlatform* operator->() { return &sim_; }
+
+ private:
+  SimPlatform sim_;
+};
+
+}  // namespace kxua::sim

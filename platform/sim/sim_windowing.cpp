@@ -1,0 +1,232 @@
+// Windows, messages, timers and the message loop of the simulation.
+#include <algorithm>
+
+#include "platform/sim/sim_platform.h"
+
+namespace kxua::sim {
+
+namespace {
+// Registered message ids live in the range the system reserves for them.
+constexpr std::uint32_t kFirstRegisteredMessage = 0xC000;
+// The system raises shorter timer intervals to this.
+constexpr std::uint32_t kMinimumTimerInterval = 10;
+}  // namespace
+
+SimPlatform::SimPlatform() = default;
+
+SimPlatform::~SimPlatform() = default;
+
+SimWindow* SimPlatform::Live(WindowHandle window) {
+  auto it = windows_.find(window);
+  return it == windows_.end() ? nullptr : &it->second;
+}
+
+const SimWindow* SimPlatform::FindWindow(WindowHandle window) const {
+  auto it = windows_.find(window);
+  return it == windows_.end() ? nullptr : &it->second;
+}
+
+WindowHandle SimPlatform::CreateWindow(const platform::WindowSpec& spec,
+                                       platform::WindowHandler* handler) {
+  if (handler == nullptr || (spec.parent != 0 && Live(spec.parent) == nullptr)) return 0;
+  SimWindow window;
+  window.handle = nextHandle_++;
+  window.parent = spec.parent;
+  window.handler = handler;
+  window.exStyle = spec.exStyle;
+  window.bounds = spec.bounds;
+  windows_.emplace(window.handle, window);
+  return window.handle;
+}
+
+void SimPlatform::DestroyWindow(WindowHandle window) {
+  if (Live(window) != nullptr) DestroyTree(window);
+}
+
+void SimPlatform::DestroyTree(WindowHandle window) {
+  // Like the system: the window hears of it first, then its children go.
+  if (SimWindow* w = Live(window)) w->handler->HandleMessage({window, platform::msg::Destroy, 0, 0});
+  std::vector<WindowHandle> children;
+  for (const auto& [handle, w] : windows_)
+    if (w.parent == window) children.push_back(handle);
+  for (WindowHandle child : children) DestroyTree(child);
+  timers_.erase(std::remove_if(timers_.begin(), timers_.end(),
+                               [window](const Timer& t) { return t.window == window; }),
+                timers_.end());
+  windows_.erase(window);
+}
+
+bool SimPlatform::IsWindow(WindowHandle window) { return Live(window) != nullptr; }
+
+std::intptr_t SimPlatform::DefaultHandling(const Message& message) {
+  if (message.id == platform::msg::Close) DestroyWindow(message.window);
+  return 0;
+}
+
+std::uint32_t SimPlatform::GetExStyle(WindowHandle window) {
+  const SimWindow* w = Live(window);
+  return w ? w->exStyle : 0;
+}
+
+void SimPlatform::SetExStyle(WindowHandle window, std::uint32_t exStyle) {
+  if (SimWindow* w = Live(window)) w->exStyle = exStyle;
+}
+
+Rect SimPlatform::GetBounds(WindowHandle window) {
+  const SimWindow* w = Live(window);
+  return w ? w->bounds : Rect{};
+}
+
+void SimPlatform::SetBounds(WindowHandle window, const Rect& bounds) {
+  if (SimWindow* w = Live(window)) w->bounds = bounds;
+}
+
+bool SimPlatform::IsVisible(WindowHandle window) {
+  const SimWindow* w = Live(window);
+  return w != nullptr && w->visible;
+}
+
+void SimPlatform::Show(WindowHandle window) {
+  if (SimWindow* w = Live(window)) w->visible = true;
+}
+
+void SimPlatform::Hide(WindowHandle window) {
+  if (SimWindow* w = Live(window)) w->visible = false;
+}
+
+bool SimPlatform::PostMessage(WindowHandle window, std::uint32_t id, std::uintptr_t wParam,
+                              std::intptr_t lParam) {
+  // Other threads may post; the window table belongs to the loop's thread, so the
+  // window is checked when the message is dispatched, as on a real system.
+  std::lock_guard<std::mutex> lock(queueMutex_);
+  posted_.push_back({window, id, wParam, lParam});
+  return true;
+}
+
+std::intptr_t SimPlatform::SendMessage(WindowHandle window, std::uint32_t id,
+                                       std::uintptr_t wParam, std::intptr_t lParam) {
+  return DispatchMessage({window, id, wParam, lParam});
+}
+
+std::uint32_t SimPlatform::RegisterMessage(const std::wstring& name) {
+  if (name.empty()) return 0;
+  auto [it, added] = registeredMessages_.emplace(
+      name, kFirstRegisteredMessage + static_cast<std::uint32_t>(registeredMessages_.size()));
+  return it->second;
+}
+
+void SimPlatform::PostQuit(int exitCode) {
+  std::lock_guard<std::mutex> lock(queueMutex_);
+  quitCode_ = exitCode;
+}
+
+std::size_t SimPlatform::PendingMessageCount() {
+  std::lock_guard<std::mutex> lock(queueMutex_);
+  return posted_.size();
+}
+
+bool SimPlatform::TakePosted(Message& message) {
+  std::lock_guard<std::mutex> lock(queueMutex_);
+  if (!posted_.empty()) {
+    message = posted_.front();
+    posted_.pop_front();
+    return true;
+  }
+  if (quitCode_) {
+    message = {0, platform::msg::Quit, static_cast<std::uintptr_t>(*quitCode_), 0};
+    quitCode_.reset();
+    return true;
+  }
+  return false;
+}
+
+bool SimPlatform::TakeDue(std::uint64_t limit, Message& message, bool& ranAction) {
+  ranAction = false;
+  auto timer = std::min_element(timers_.begin(), timers_.end(), [](const Timer& a, const Timer& b) {
+    return a.due != b.due ? a.due < b.due : a.order < b.order;
+  });
+  auto action = std::min_element(actions_.begin(), actions_.end(), [](const Action& a, const Action& b) {
+    return a.due != b.due ? a.due < b.due : a.order < b.order;
+  });
+  bool haveTimer = timer != timers_.end() && timer->due <= limit;
+  bool haveAction = action != actions_.end() && action->due <= limit;
+  if (haveTimer && haveAction) {
+    bool actionFirst = action->due != timer->due ? action->due < timer->due
+                                                 : action->order < timer->order;
+    (actionFirst ? haveTimer : haveAction) = false;
+  }
+  if (haveAction) {
+    now_ = std::max(now_, action->due);
+    std::function<void()> run = std::move(action->run);
+    actions_.erase(action);
+    ranAction = true;
+    run();
+    return true;
+  }
+  if (haveTimer) {
+    now_ = std::max(now_, timer->due);
+    timer->due = now_ + timer->interval;
+    timer->order = nextOrder_++;
+    message = {timer->window, platform::msg::Timer, timer->id, 0};
+    return true;
+  }
+  return false;
+}
+
+int SimPlatform::GetMessage(Message& message) {
+  for (;;) {
+    if (TakePosted(message)) return message.id == platform::msg::Quit ? 0 : 1;
+    bool ranAction = false;
+    if (!TakeDue(UINT64_MAX, message, ranAction)) {
+      deadlocked_ = true;
+      message = {0, platform::msg::Quit, 0, 0};
+      return 0;
+    }
+    if (!ranAction) return 1;
+  }
+}
+
+std::intptr_t SimPlatform::DispatchMessage(const Message& message) {
+  SimWindow* w = Live(message.window);
+  if (w == nullptr) return 0;
+  return w->handler->HandleMessage(message);
+}
+
+void SimPlatform::RunFor(std::uint64_t ms) {
+  const std::uint64_t end = now_ + ms;
+  Message message;
+  for (;;) {
+    if (TakePosted(message)) {
+      if (message.id == platform::msg::Quit) {  // leave it for the loop that owns it
+        PostQuit(static_cast<int>(message.wParam));
+        break;
+      }
+      DispatchMessage(message);
+      continue;
+    }
+    bool ranAction = false;
+    if (!TakeDue(end, message, ranAction)) break;
+    if (!ranAction) DispatchMessage(message);
+  }
+  now_ = std::max(now_, end);
+}
+
+void SimPlatform::At(std::uint64_t delayMs, std::function<void()> action) {
+  actions_.push_back({now_ + delayMs, nextOrder_++, std::move(action)});
+}
+
+bool SimPlatform::SetTimer(WindowHandle window, std::uintptr_t id, std::uint32_t intervalMs) {
+  if (Live(window) == nullptr) return false;
+  KillTimer(window, id);
+  const std::uint32_t interval = std::max(intervalMs, kMinimumTimerInterval);
+  timers_.push_back({window, id, interval, now_ + interval, nextOrder_++});
+  return true;
+}
+
+void SimPlatform::KillTimer(WindowHandle window, std::uintptr_t id) {
+  timers_.erase(std::remove_if(timers_.begin(), timers_.end(),
+                               [&](const Timer& t) { return t.window == window && t.id == id; }),
+                timers_.end());
+}
+
+}  // namespace kxua::sim
