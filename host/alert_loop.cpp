@@ -3,10 +3,11 @@
 namespace kxua {
 
 void RunAlertLoop(TToastMainForm& form) {
-  // Nothing of `form` is used once a handler may have destroyed it.
   IUIAlertsManager* const manager = form.Manager();
-  const std::uint32_t closeMessage = form.CloseMessage();
   if (manager != nullptr) manager->SetCallBack(form.CallBack());
+  // The run starts with a check of its own: alerts pending before the callback was
+  // registered were signalled to nobody.
+  form.PostMessage(kMsgCheckAlerts);
 
   platform::Windowing& windows = platform::Get();
   platform::Message message;
@@ -20,13 +21,13 @@ void RunAlertLoop(TToastMainForm& form) {
     if (got < 0) continue;  // nothing was retrieved: there is nothing to dispatch
     windows.TranslateMessage(message);
     windows.DispatchMessage(message);
-    if (RunningHost() != &form) return;  // destroyed; it unregistered itself
-    if (message.id == closeMessage) {
+    if (form.Finalized()) break;
+    if (message.id == form.CloseMessage()) {
       if (form.Visible()) form.Close();
       break;
     }
   }
-  if (manager != nullptr) manager->SetCallBack(nullptr);
+  if (manager != nullptr && !form.Finalized()) manager->SetCallBack(nullptr);
   if (quit) windows.PostQuit(static_cast<int>(message.wParam));
 }
 

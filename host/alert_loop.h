@@ -7,10 +7,10 @@ namespace kxua {
 // The host window of the run in progress; null when idle.
 TToastMainForm* RunningHost();
 
-// Registers the form as the manager's callback and pumps the thread's messages
-// until the form's close message has been dispatched, WM_QUIT arrives, or the form
-// is destroyed from inside the loop (KXUA_Finalize). A WM_QUIT is posted again
-// afterwards so that the product's own loop ends too.
+// Registers the form as the manager's callback, checks the manager once, and pumps
+// the thread's messages until the form's close message has been dispatched, WM_QUIT
+// arrives, or the run was finalized. Unregisters the callback before returning. A
+// WM_QUIT is posted again afterwards so that the product's own loop ends too.
 void RunAlertLoop(TToastMainForm& form);
 
 }  // namespace kxua

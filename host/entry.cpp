@@ -1,5 +1,6 @@
 // The library's two exports. No exception leaves them.
 #include <exception>
+#include <memory>
 #include <utility>
 
 #include "host/alert_loop.h"
@@ -12,23 +13,12 @@ namespace {
 // The run in progress; doubles as the guard against a second run.
 TToastMainForm* runningHost = nullptr;
 
-// Destroys the host window of the run and forgets it. The callback goes first, so
-// the product can no longer reach the window.
-void DestroyRunningHost() {
-  TToastMainForm* host = std::exchange(runningHost, nullptr);
-  if (host->Manager() != nullptr) host->Manager()->SetCallBack(nullptr);
-  delete host;
-}
-
 std::int32_t Run(IUIAlertsManager* manager, IUnknown* context) {
   ComPtr<IZYMApplicationContext> appContext = ComPtr<IZYMApplicationContext>::Query(context);
-  runningHost = new TToastMainForm(manager, appContext.Get());
-  TToastMainForm& host = *runningHost;
-  RunAlertLoop(host);
-  if (runningHost == &host) {
-    delete runningHost;
-    runningHost = nullptr;
-  }
+  auto host = std::make_unique<TToastMainForm>(manager, appContext.Get());
+  runningHost = host.get();
+  RunAlertLoop(*host);
+  if (runningHost == host.get()) runningHost = nullptr;
   return 0;
 }
 
@@ -40,15 +30,14 @@ TToastMainForm* RunningHost() { return runningHost; }
 
 extern "C" std::int32_t KXUA_EXPORT_CALL KXUA_Initialize(kxua::IUIAlertsManager* manager,
                                                          IUnknown* context) {
-  using namespace kxua;
   if (context == nullptr) return 1;
   std::int32_t result = 1;
-  if (runningHost == nullptr) {
+  if (kxua::runningHost == nullptr) {
     try {
-      result = Run(manager, context);
+      result = kxua::Run(manager, context);
     } catch (const std::exception&) {
       // Only creation can get here (handlers keep their failures): nothing was run.
-      if (runningHost != nullptr) DestroyRunningHost();
+      kxua::runningHost = nullptr;
     }
   }
   context->Release();  // the call's reference, on every path
@@ -56,6 +45,9 @@ extern "C" std::int32_t KXUA_EXPORT_CALL KXUA_Initialize(kxua::IUIAlertsManager*
 }
 
 extern "C" std::int32_t KXUA_EXPORT_CALL KXUA_Finalize() {
-  if (kxua::runningHost != nullptr) kxua::DestroyRunningHost();
+  // Finalize comes from a handler inside the run's loop, with the window's own code
+  // possibly further up the stack: the window is hidden and cut off from the
+  // product now, and destroyed as soon as that handler has returned.
+  if (kxua::runningHost != nullptr) std::exchange(kxua::runningHost, nullptr)->Finalize();
   return 1;
 }

@@ -52,7 +52,16 @@ bool TToastMainForm::Visible() const { return platform::Get().IsVisible(Handle()
 
 void TToastMainForm::Close() { platform::Get().Hide(Handle()); }
 
+void TToastMainForm::Finalize() {
+  if (manager_ != nullptr) manager_->SetCallBack(nullptr);
+  finalized_ = true;
+  TimerNewAlert.SetEnabled(false);
+  TimerClose.SetEnabled(false);
+  Close();
+}
+
 std::intptr_t TToastMainForm::WndProc(const platform::Message& message) {
+  if (finalized_) return DefaultHandling(message);
   switch (message.id) {
     case kMsgCheckAlerts:
     case kMsgCheckAlerts2: ProcessAlerts(); return 0;

@@ -42,6 +42,10 @@ class TToastMainForm final : public ui::Window {
   bool Visible() const;
   // Hides the window; it stays until destroyed.
   void Close();
+  // Ends the run from inside it: unregisters from the manager, hides the window and
+  // stops checking; the run's loop ends after the message being dispatched.
+  void Finalize();
+  bool Finalized() const { return finalized_; }
 
   // The shown alert, for tests and the demo's report.
   const AlertFrame* CurrentFrame() const { return frame_.get(); }
@@ -82,6 +86,7 @@ class TToastMainForm final : public ui::Window {
   std::unique_ptr<AlertFrame> frame_;
   std::int32_t currentList_ = -1;
   std::uint32_t closeMessage_ = 0;
+  bool finalized_ = false;
 
   ui::Timer TimerNewAlert{10};
   ui::Timer TimerClose{10};

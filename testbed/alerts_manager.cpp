@@ -82,8 +82,14 @@ std::size_t AlertsManager::Pending(std::int32_t list) const {
   return ValidList(list) ? lists_[list].size() : 0;
 }
 
+int AlertsManager::TotalCountCalls() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return totalCountCalls_;
+}
+
 std::int32_t AlertsManager::GetTotalCount(std::uint32_t& count) {
   std::lock_guard<std::mutex> lock(mutex_);
+  ++totalCountCalls_;
   count = 0;
   for (const auto& list : lists_) count += static_cast<std::uint32_t>(list.size());
   return 0;

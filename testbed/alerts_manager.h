@@ -60,6 +60,8 @@ class AlertsManager final : public IUIAlertsManager {
   std::vector<IUIAlertsManagerCallBack*> CallBackHistory() const;
   IUIAlertsManagerCallBack* CallBack() const;
   std::size_t Pending(std::int32_t list) const;
+  // How often the library asked for the total: once per check of the queue.
+  int TotalCountCalls() const;
 
   std::int32_t KXUA_PRODUCT_CALL GetTotalCount(std::uint32_t& count) override;
   std::int32_t KXUA_PRODUCT_CALL GetCount(const std::int32_t& list, std::uint32_t& count) override;
@@ -81,6 +83,7 @@ class AlertsManager final : public IUIAlertsManager {
   std::vector<IUIAlertsManagerCallBack*> callBackHistory_;
   IUIAlertsManagerCallBack* callBack_ = nullptr;
   bool deliverNothing_ = false;
+  int totalCountCalls_ = 0;
 };
 
 }  // namespace kxua::testbed

@@ -42,7 +42,8 @@ class SimPlatform final : public platform::Platform {
   SimPlatform& operator=(const SimPlatform&) = delete;
 
   // --- Test controls ---------------------------------------------------------
-  // Runs `action` on the loop's thread once virtual time reaches now + delayMs.
+  // Runs `action` on the loop's thread once virtual time reaches now + delayMs, as
+  // the dispatch of a thread message (kActionMessage).
   void At(std::uint64_t delayMs, std::function<void()> action);
   // Dispatches everything that is due up to now + ms, then sets the clock there.
   void RunFor(std::uint64_t ms);
@@ -144,11 +145,13 @@ class SimPlatform final : public platform::Platform {
     std::optional<std::uint32_t> number;
   };
 
+  static constexpr std::uint32_t kActionMessage = 0xBFFF;  // top of the WM_APP range
+
   // Takes the next posted message or WM_QUIT; false when there is neither.
   bool TakePosted(Message& message);
-  // Moves time to the next timer or action due no later than `limit`, runs an
-  // action or fills `message` with a timer's message. False when none is due.
-  bool TakeDue(std::uint64_t limit, Message& message, bool& ranAction);
+  // Moves time to the next timer or action due no later than `limit` and fills
+  // `message` with its message. False when none is due.
+  bool TakeDue(std::uint64_t limit, Message& message);
   void DestroyTree(WindowHandle window);
   SimWindow* Live(WindowHandle window);
   static RegistryKey MakeRegistryKey(platform::RegistryRoot root, const std::wstring& key,
@@ -163,6 +166,7 @@ class SimPlatform final : public platform::Platform {
   std::map<WindowHandle, SimWindow> windows_;
   std::vector<Timer> timers_;
   std::vector<Action> actions_;
+  std::deque<std::function<void()>> ready_;  // due actions waiting for their dispatch
 
   std::mutex queueMutex_;  // posted messages may come from any thread
   std::deque<Message> posted_;

@@ -140,8 +140,7 @@ bool SimPlatform::TakePosted(Message& message) {
   return false;
 }
 
-bool SimPlatform::TakeDue(std::uint64_t limit, Message& message, bool& ranAction) {
-  ranAction = false;
+bool SimPlatform::TakeDue(std::uint64_t limit, Message& message) {
   auto timer = std::min_element(timers_.begin(), timers_.end(), [](const Timer& a, const Timer& b) {
     return a.due != b.due ? a.due < b.due : a.order < b.order;
   });
@@ -156,11 +155,12 @@ bool SimPlatform::TakeDue(std::uint64_t limit, Message& message, bool& ranAction
     (actionFirst ? haveTimer : haveAction) = false;
   }
   if (haveAction) {
+    // Delivered as a thread message, so the action runs where a product's own
+    // handler would: inside DispatchMessage of the loop that is running.
     now_ = std::max(now_, action->due);
-    std::function<void()> run = std::move(action->run);
+    ready_.push_back(std::move(action->run));
     actions_.erase(action);
-    ranAction = true;
-    run();
+    message = {0, kActionMessage, 0, 0};
     return true;
   }
   if (haveTimer) {
@@ -176,17 +176,20 @@ bool SimPlatform::TakeDue(std::uint64_t limit, Message& message, bool& ranAction
 int SimPlatform::GetMessage(Message& message) {
   for (;;) {
     if (TakePosted(message)) return message.id == platform::msg::Quit ? 0 : 1;
-    bool ranAction = false;
-    if (!TakeDue(UINT64_MAX, message, ranAction)) {
-      deadlocked_ = true;
-      message = {0, platform::msg::Quit, 0, 0};
-      return 0;
-    }
-    if (!ranAction) return 1;
+    if (TakeDue(UINT64_MAX, message)) return 1;
+    deadlocked_ = true;
+    message = {0, platform::msg::Quit, 0, 0};
+    return 0;
   }
 }
 
 std::intptr_t SimPlatform::DispatchMessage(const Message& message) {
+  if (message.window == 0 && message.id == kActionMessage && !ready_.empty()) {
+    std::function<void()> action = std::move(ready_.front());
+    ready_.pop_front();
+    action();
+    return 0;
+  }
   SimWindow* w = Live(message.window);
   if (w == nullptr) return 0;
   return w->handler->HandleMessage(message);
@@ -204,9 +207,8 @@ void SimPlatform::RunFor(std::uint64_t ms) {
       DispatchMessage(message);
       continue;
     }
-    bool ranAction = false;
-    if (!TakeDue(end, message, ranAction)) break;
-    if (!ranAction) DispatchMessage(message);
+    if (!TakeDue(end, message)) break;
+    DispatchMessage(message);
   }
   now_ = std::max(now_, end);
 }

@@ -59,7 +59,7 @@ HRESULT Win32Platform::Run(IUnknown* object) { return OleRun(object); }
 
 HRESULT Win32Platform::RegisterClassObject(const CLSID& clsid, IUnknown* factory,
                                            DWORD& cookie) {
-  return CoRegisterClassObject(clsid, factory, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
+  return CoRegisterClassObject(clsid, factory, CLSCTX_INPROC_SERVER,
                                REGCLS_MULTIPLEUSE, &cookie);
 }
 

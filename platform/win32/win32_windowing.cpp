@@ -185,8 +185,8 @@ void Win32Platform::TranslateMessage(const Message& message) {
 }
 
 std::intptr_t Win32Platform::DispatchMessage(const Message& message) {
-  // Thread messages have no window procedure to go to.
-  if (message.window == 0) return 0;
+  // Thread messages go to the system too: it runs the timer procedures of the
+  // product's own timers, whose thread this loop is pumping.
   const MSG native = ToNative(message);
   return DispatchMessageW(&native);
 }

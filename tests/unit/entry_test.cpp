@@ -1,0 +1,333 @@
+// A run through the exported entry points, on the simulated platform: how it starts
+// and ends, and how the host takes alerts from the manager.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "host/alert_loop.h"
+#include "host/frame_registry.h"
+#include "kxua/KXUAAlerts.h"
+#include "kxua/values.h"
+#include "platform/sim/sim_platform.h"
+#include "testbed/action_manager.h"
+#include "testbed/alerts_manager.h"
+#include "testbed/application_context.h"
+
+namespace kxua {
+namespace {
+
+using testbed::Notification;
+using testbed::Signal;
+
+std::shared_ptr<Notification> Alert(std::int32_t formType) {
+  auto notification = std::make_shared<Notification>();
+  notification->SetNumber(key::FormType, formType);
+  return notification;
+}
+
+// What the host did with the test frames.
+struct FrameLog {
+  int created = 0;
+  int inits = 0;
+  int refreshes = 0;
+  IUINotification* notification = nullptr;
+};
+
+// A frame that records what the host does with it.
+class TestFrame final : public AlertFrame {
+ public:
+  static inline FrameLog log;
+
+  TestFrame(const FrameInput& input, Kind kind) : AlertFrame(input.host, 300, 100), kind_(kind) {
+    ++log.created;
+    log.notification = input.notification;
+  }
+  void InitAlert() override { ++log.inits; }
+  void RefreshAlerts() override { ++log.refreshes; }
+  const wchar_t* ClassName() const override { return L"TestFrame"; }
+  Kind FrameKind() const override { return kind_; }
+
+  static std::unique_ptr<AlertFrame> Single(const FrameInput& in) {
+    return std::make_unique<TestFrame>(in, Kind::Single);
+  }
+  static std::unique_ptr<AlertFrame> Paging(const FrameInput& in) {
+    return std::make_unique<TestFrame>(in, Kind::Paging);
+  }
+  static std::unique_ptr<AlertFrame> Refused(const FrameInput&) { return nullptr; }
+
+ private:
+  Kind kind_;
+};
+
+// Registers a frame for the length of a test.
+class ScopedFrame {
+ public:
+  ScopedFrame(std::int32_t list, std::int32_t formType, FrameFactory factory)
+      : list_(list), formType_(formType) {
+    Frames().Register(list, formType, factory);
+  }
+  ~ScopedFrame() { Frames().Register(list_, formType_, nullptr); }
+
+ private:
+  std::int32_t list_, formType_;
+};
+
+class EntryTest : public ::testing::Test {
+ protected:
+  EntryTest() { TestFrame::log = {}; }
+  ~EntryTest() override { context->Release(); }
+
+  // A run as the product makes it: one reference added for the call.
+  std::int32_t Run(IUIAlertsManager* runManager) {
+    context->AddRef();
+    return KXUA_Initialize(runManager, context);
+  }
+  std::int32_t Run() { return Run(&manager); }
+
+  // The host window of the run, for checks made from inside it.
+  static TToastMainForm& Host() { return *RunningHost(); }
+
+  sim::ScopedSimPlatform sim;
+  testbed::AlertsManager manager;
+  testbed::ApplicationContext* context = new testbed::ApplicationContext;
+};
+
+TEST_F(EntryTest, NothingPendingEndsTheRunAfterTenMilliseconds) {
+  EXPECT_EQ(0, Run());
+  EXPECT_EQ(10u, sim->TickCount());
+  EXPECT_FALSE(sim->Deadlocked());
+  ASSERT_EQ(2u, manager.CallBackHistory().size());
+  EXPECT_NE(nullptr, manager.CallBackHistory()[0]);
+  EXPECT_EQ(nullptr, manager.CallBackHistory()[1]);
+  EXPECT_EQ(0u, sim->WindowCount());
+  EXPECT_EQ(1u, context->References());
+  EXPECT_EQ(nullptr, RunningHost());
+}
+
+TEST_F(EntryTest, HostWindowStartsHiddenOffScreenWithToastStyles) {
+  sim->At(5, [this] {
+    const sim::SimWindow* window = sim->FindWindow(Host().Handle());
+    ASSERT_NE(nullptr, window);
+    EXPECT_EQ(0x08000088u, window->exStyle);
+    EXPECT_EQ((platform::Rect{-3000, -3000, -3000 + 264, -3000 + 52}), window->bounds);
+    EXPECT_FALSE(window->visible);
+  });
+  EXPECT_EQ(0, Run());
+}
+
+TEST_F(EntryTest, RunsAreNotNestedAndTheCallsReferenceIsAlwaysReleased) {
+  std::int32_t nested = -1;
+  sim->At(5, [&] { nested = Run(); });
+  EXPECT_EQ(0, Run());
+  EXPECT_EQ(1, nested);
+  EXPECT_EQ(10u, sim->TickCount()) << "the nested call disturbed the run";
+  EXPECT_EQ(1u, context->References());
+}
+
+TEST_F(EntryTest, NullContextRunsNothing) {
+  EXPECT_EQ(1, KXUA_Initialize(&manager, nullptr));
+  EXPECT_TRUE(manager.CallBackHistory().empty());
+  EXPECT_EQ(0u, sim->WindowCount());
+}
+
+TEST_F(EntryTest, FinalizeWhenIdleDoesNothing) {
+  EXPECT_EQ(1, KXUA_Finalize());
+  EXPECT_EQ(0u, sim->WindowCount());
+}
+
+TEST_F(EntryTest, FinalizeFromInsideTheLoopEndsTheRun) {
+  // An alert stays on screen, so only Finalize can end this run.
+  ScopedFrame frame(ListAlerts, alerts_form::TfrGenericInformative, TestFrame::Single);
+  manager.Add(ListAlerts, Alert(alerts_form::TfrGenericInformative));
+  std::int32_t finalized = 0;
+  sim->At(50, [&] { finalized = KXUA_Finalize(); });
+  EXPECT_EQ(0, Run());
+  EXPECT_EQ(1, finalized);
+  EXPECT_EQ(50u, sim->TickCount());
+  EXPECT_EQ(0u, sim->WindowCount());
+  EXPECT_EQ(2u, manager.CallBackHistory().size()) << "unregistered once, before the window went";
+  EXPECT_EQ(nullptr, manager.CallBack());
+  EXPECT_FALSE(sim->Deadlocked());
+}
+
+TEST_F(EntryTest, QuitEndsTheRunAndReachesTheOuterLoop) {
+  ScopedFrame frame(ListAlerts, alerts_form::TfrGenericInformative, TestFrame::Single);
+  manager.Add(ListAlerts, Alert(alerts_form::TfrGenericInformative));
+  sim->At(50, [] { platform::Get().PostQuit(7); });
+  EXPECT_EQ(0, Run());
+  EXPECT_EQ(0u, sim->WindowCount());
+  EXPECT_EQ(nullptr, manager.CallBack());
+  platform::Message message;
+  EXPECT_EQ(0, sim->GetMessage(message));
+  EXPECT_FALSE(sim->Deadlocked()) << "WM_QUIT was swallowed";
+  EXPECT_EQ(7u, message.wParam);
+}
+
+TEST_F(EntryTest, ContextWithoutTheInterfaceIsReportedAndTheRunGoesOn) {
+  // The notification object is an IUnknown, but no application context.
+  auto* notAContext = new testbed::ActionObject;
+  notAContext->AddRef();
+  EXPECT_EQ(0, KXUA_Initialize(&manager, notAContext));
+  ASSERT_EQ(1u, sim->Questions().size());
+  EXPECT_EQ(L"HRCHECK: ", sim->Questions()[0].title);
+  EXPECT_EQ(1u, notAContext->References());
+
+  sim->SetAnswer(platform::Answer::Yes);  // abandons the run before it starts
+  notAContext->AddRef();
+  EXPECT_EQ(1, KXUA_Initialize(&manager, notAContext));
+  EXPECT_EQ(1u, notAContext->References());
+  EXPECT_EQ(nullptr, RunningHost());
+  notAContext->Release();
+}
+
+TEST_F(EntryTest, ManagerMissingOrDeliveringNothingEndsTheRun) {
+  EXPECT_EQ(0, Run(nullptr));
+  EXPECT_FALSE(sim->Deadlocked());
+
+  for (std::int32_t list : {ListAlerts, ListNotifications}) {
+    testbed::AlertsManager silent;
+    silent.Add(list, Alert(0));
+    silent.SetDeliverNothing(true);
+    EXPECT_EQ(0, Run(&silent)) << "list " << list;
+    EXPECT_FALSE(sim->Deadlocked());
+    EXPECT_EQ(1u, silent.Pending(list)) << "an alert never shown must stay pending";
+    EXPECT_TRUE(silent.Removals().empty());
+  }
+}
+
+TEST_F(EntryTest, AlertsWithoutAFrameAreRemovedUnshown) {
+  struct Case {
+    std::int32_t list;
+    std::shared_ptr<Notification> notification;
+  } cases[] = {
+      {ListAlerts, std::make_shared<Notification>()},  // no FormType: -1
+      {ListAlerts, Alert(notifications_form::TfrGenericMalware)},
+      {ListAlerts, Alert(99)},
+      {ListNotifications, Alert(alerts_form::TfrFirewallAsk)},
+      {ListCampaigns, Alert(0)},  // the campaign frame does not exist here
+  };
+  for (const Case& c : cases) manager.Add(c.list, c.notification);
+  EXPECT_EQ(0, Run());
+  ASSERT_EQ(std::size(cases), manager.Removals().size());
+  // Served in list priority: single alerts, then notifications, then campaigns.
+  const std::int32_t order[] = {1, 1, 1, 0, 2};
+  for (std::size_t i = 0; i < std::size(order); ++i)
+    EXPECT_EQ(order[i], manager.Removals()[i].list) << i;
+  EXPECT_EQ(0, TestFrame::log.created);
+}
+
+TEST_F(EntryTest, FrameThatCannotBeMadeDropsItsAlert) {
+  ScopedFrame frame(ListAlerts, alerts_form::TfrGenericError, TestFrame::Refused);
+  manager.Add(ListAlerts, Alert(alerts_form::TfrGenericError));
+  EXPECT_EQ(0, Run());
+  EXPECT_EQ(1u, manager.Removals().size());
+}
+
+TEST_F(EntryTest, ShownFrameSizesTheWindowAndClosingRemovesItsAlert) {
+  ScopedFrame frame(ListAlerts, alerts_form::TfrGenericInformative, TestFrame::Single);
+  auto notification = Alert(alerts_form::TfrGenericInformative);
+  manager.Add(ListAlerts, notification);
+  sim->At(20, [&] {
+    const AlertFrame* shown = Host().CurrentFrame();
+    ASSERT_NE(nullptr, shown);
+    EXPECT_EQ(1, TestFrame::log.inits);
+    EXPECT_EQ(notification.get(), TestFrame::log.notification);
+    const sim::SimWindow* host = sim->FindWindow(Host().Handle());
+    const sim::SimWindow* child = sim->FindWindow(shown->Handle());
+    EXPECT_TRUE(host->visible);
+    EXPECT_EQ(0x08000088u | platform::exstyle::Composited, host->exStyle);
+    EXPECT_EQ(302, host->bounds.Width());
+    EXPECT_EQ(102, host->bounds.Height());
+    EXPECT_EQ((platform::Rect{1, 1, 301, 101}), child->bounds);
+    EXPECT_TRUE(manager.Removals().empty());
+    shown->RequestClose();
+  });
+  EXPECT_EQ(0, Run());
+  ASSERT_EQ(1u, manager.Removals().size());
+  EXPECT_EQ(ListAlerts, manager.Removals()[0].list);
+  EXPECT_EQ(30u, sim->TickCount()) << "closed at 20 ms, nothing left: ends 10 ms later";
+}
+
+TEST_F(EntryTest, SingleAlertReplacesAPagingFrameWhichComesBackAfterIt) {
+  ScopedFrame paging(ListNotifications, notifications_form::TfrGenericMalware, TestFrame::Paging);
+  ScopedFrame single(ListAlerts, alerts_form::TfrGenericInformative, TestFrame::Single);
+  manager.AddNotification(Alert(notifications_form::TfrGenericMalware));
+  sim->At(20, [&] {
+    EXPECT_EQ(ListNotifications, Host().CurrentList());
+    // A further notification of the shown list refreshes the frame, no new one.
+    manager.AddNotification(Alert(notifications_form::TfrGenericMalware));
+  });
+  sim->At(30, [&] {
+    EXPECT_EQ(1, TestFrame::log.refreshes);
+    EXPECT_EQ(1, TestFrame::log.created);
+    manager.Add(ListAlerts, Alert(alerts_form::TfrGenericInformative));
+  });
+  sim->At(50, [&] {
+    EXPECT_EQ(ListAlerts, Host().CurrentList());
+    EXPECT_EQ(2, TestFrame::log.created);
+    EXPECT_TRUE(manager.Removals().empty()) << "the replaced alert stays pending";
+    Host().CurrentFrame()->RequestClose();
+  });
+  sim->At(60, [&] {
+    EXPECT_EQ(ListNotifications, Host().CurrentList());
+    EXPECT_EQ(3, TestFrame::log.created);
+    Host().CurrentFrame()->RequestClose();
+  });
+  EXPECT_EQ(0, Run());
+  ASSERT_EQ(2u, manager.Removals().size());
+  EXPECT_EQ(ListAlerts, manager.Removals()[0].list);
+  EXPECT_EQ(ListNotifications, manager.Removals()[1].list);
+  EXPECT_EQ(2u, manager.Removals()[1].source->Count());
+}
+
+TEST_F(EntryTest, NewAlertSignalsWithinTenMillisecondsCauseOneCheck) {
+  ScopedFrame frame(ListAlerts, alerts_form::TfrGenericInformative, TestFrame::Single);
+  int checksBefore = 0;
+  sim->At(100, [&] {
+    checksBefore = manager.TotalCountCalls();
+    for (int i = 0; i < 10; ++i) manager.CallBack()->OnNewAlert();
+  });
+  sim->At(105, [&] { manager.CallBack()->OnNewAlert(); });
+  sim->At(109, [&] { EXPECT_EQ(checksBefore, manager.TotalCountCalls()); });
+  sim->At(111, [&] {
+    EXPECT_EQ(checksBefore + 1, manager.TotalCountCalls());
+    KXUA_Finalize();
+  });
+  // Keep the run alive with an alert on screen.
+  manager.Add(ListAlerts, Alert(alerts_form::TfrGenericInformative));
+  EXPECT_EQ(0, Run());
+}
+
+TEST_F(EntryTest, PreparedActionRunsWithoutAFrame) {
+  auto* actions = new testbed::ActionManager;
+  auto* prepared = new testbed::ActionObject(L"Prepared");
+  context->Register(progid::ActionManager, actions);
+  context->Register(L"Alert.Prepared", prepared);
+  // The last names no registered object: it is dropped silently.
+  const std::pair<std::int32_t, const wchar_t*> alerts[] = {
+      {alerts_form::PreparedAction, L"Alert.Prepared"},
+      {alerts_form::PreparedAction2, L"Alert.Prepared"},
+      {alerts_form::PreparedAction, L"Missing"},
+  };
+  for (const auto& [formType, name] : alerts) {
+    auto notification = Alert(formType);
+    notification->SetText(key::action, name);
+    manager.Add(ListAlerts, notification, Signal::None);
+  }
+
+  EXPECT_EQ(0, Run());
+  EXPECT_EQ(3u, manager.Removals().size());
+  ASSERT_EQ(2u, actions->Requests().size());
+  for (const auto& request : actions->Requests()) {
+    EXPECT_EQ(L"", request.action);
+    EXPECT_EQ(VT_DISPATCH, request.argumentType);
+    EXPECT_EQ(L"Prepared", request.objectName);
+  }
+  EXPECT_EQ(0, TestFrame::log.created);
+  actions->Release();
+  prepared->Release();
+}
+
+}  // namespace
+}  // namespace kxua
