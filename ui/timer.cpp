@@ -1,5 +1,6 @@
 #include "ui/timer.h"
 
+#include <atomic>
 #include <map>
 
 #include "ui/window.h"
@@ -46,13 +47,14 @@ class TimerWindow final : public Window {
     return 0;
   }
 
-  static inline TimerWindow* instance_ = nullptr;
+  // Per thread: a window, and so its timers, belong to the thread that made it.
+  static inline thread_local TimerWindow* instance_ = nullptr;
   int users_ = 0;
   std::map<std::uintptr_t, Timer*> timers_;
 };
 
 namespace {
-std::uintptr_t nextTimerId = 1;
+std::atomic<std::uintptr_t> nextTimerId{1};
 }  // namespace
 
 Timer::Timer(std::uint32_t intervalMs, std::function<void()> onTimer)
