@@ -1,6 +1,7 @@
 // A timer component with the runtime's semantics: it runs while enabled, with an
 // interval and a handler; enabling it after a stop, or changing the interval,
-// starts the interval afresh, while enabling a running timer changes nothing.
+// starts the interval afresh, while enabling a running timer changes nothing. It is
+// created stopped; its owner says when it starts.
 #pragma once
 
 #include <cstdint>

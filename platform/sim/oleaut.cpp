@@ -64,7 +64,11 @@ HRESULT VariantClear(VARIANT* value) {
     case VT_UNKNOWN:
       if (value->punkVal != nullptr) value->punkVal->Release();
       break;
-    case VT_ARRAY | VT_UI1: SafeArrayDestroy(value->parray); break;
+    case VT_ARRAY | VT_UI1: {
+      const HRESULT hr = SafeArrayDestroy(value->parray);
+      if (FAILED(hr)) return hr;  // still locked: the variant keeps it
+      break;
+    }
     default: break;
   }
   VariantInit(value);
@@ -98,7 +102,11 @@ HRESULT VariantCopy(VARIANT* destination, const VARIANT* source) {
     }
     default: break;
   }
-  VariantClear(destination);
+  const HRESULT cleared = VariantClear(destination);
+  if (FAILED(cleared)) {
+    VariantClear(&copy);
+    return cleared;
+  }
   *destination = copy;
   return S_OK;
 }

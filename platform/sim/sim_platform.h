@@ -29,6 +29,7 @@ struct SimWindow {
   std::uint32_t exStyle = 0;
   Rect bounds;
   bool visible = false;
+  bool destroying = false;
 };
 
 class SimPlatform final : public platform::Platform {
@@ -85,6 +86,8 @@ class SimPlatform final : public platform::Platform {
   bool IsVisible(WindowHandle window) override;
   void Show(WindowHandle window) override;
   void Hide(WindowHandle window) override;
+  // Always true: the window is checked at dispatch, as the window table belongs to
+  // the loop's thread and posts may come from any thread.
   bool PostMessage(WindowHandle window, std::uint32_t id, std::uintptr_t wParam,
                    std::intptr_t lParam) override;
   std::intptr_t SendMessage(WindowHandle window, std::uint32_t id, std::uintptr_t wParam,

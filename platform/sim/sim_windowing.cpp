@@ -1,5 +1,6 @@
 // Windows, messages, timers and the message loop of the simulation.
 #include <algorithm>
+#include <cwctype>
 
 #include "platform/sim/sim_platform.h"
 
@@ -14,7 +15,10 @@ constexpr std::uint32_t kMinimumTimerInterval = 10;
 
 SimPlatform::SimPlatform() = default;
 
-SimPlatform::~SimPlatform() = default;
+SimPlatform::~SimPlatform() {
+  for (ClassEntry& entry : classes_)
+    if (entry.factory != nullptr) entry.factory->Release();
+}
 
 SimWindow* SimPlatform::Live(WindowHandle window) {
   auto it = windows_.find(window);
@@ -40,12 +44,17 @@ WindowHandle SimPlatform::CreateWindow(const platform::WindowSpec& spec,
 }
 
 void SimPlatform::DestroyWindow(WindowHandle window) {
-  if (Live(window) != nullptr) DestroyTree(window);
+  SimWindow* w = Live(window);
+  // A window hearing of its destruction may ask for it again: once is enough.
+  if (w != nullptr && !w->destroying) DestroyTree(window);
 }
 
 void SimPlatform::DestroyTree(WindowHandle window) {
   // Like the system: the window hears of it first, then its children go.
-  if (SimWindow* w = Live(window)) w->handler->HandleMessage({window, platform::msg::Destroy, 0, 0});
+  if (SimWindow* w = Live(window)) {
+    w->destroying = true;
+    w->handler->HandleMessage({window, platform::msg::Destroy, 0, 0});
+  }
   std::vector<WindowHandle> children;
   for (const auto& [handle, w] : windows_)
     if (w.parent == window) children.push_back(handle);
@@ -110,8 +119,11 @@ std::intptr_t SimPlatform::SendMessage(WindowHandle window, std::uint32_t id,
 
 std::uint32_t SimPlatform::RegisterMessage(const std::wstring& name) {
   if (name.empty()) return 0;
+  // The system ignores case in these names.
+  std::wstring folded = name;
+  for (wchar_t& c : folded) c = static_cast<wchar_t>(std::towlower(c));
   auto [it, added] = registeredMessages_.emplace(
-      name, kFirstRegisteredMessage + static_cast<std::uint32_t>(registeredMessages_.size()));
+      folded, kFirstRegisteredMessage + static_cast<std::uint32_t>(registeredMessages_.size()));
   return it->second;
 }
 

@@ -151,6 +151,46 @@ TEST_F(EntryTest, FinalizeFromInsideTheLoopEndsTheRun) {
   EXPECT_FALSE(sim->Deadlocked());
 }
 
+// The product may finalize from inside a call the host window makes to it, with the
+// window's own handler further up the stack (checked for use after free by ASan).
+TEST_F(EntryTest, FinalizeFromInsideTheHostsOwnCallToTheProduct) {
+  class FinalizingManager final : public IUIAlertsManager {
+   public:
+    std::int32_t KXUA_PRODUCT_CALL GetTotalCount(std::uint32_t& count) override {
+      count = 1;
+      return 0;
+    }
+    std::int32_t KXUA_PRODUCT_CALL GetCount(const std::int32_t& list, std::uint32_t& count) override {
+      count = list == ListAlerts ? 1 : 0;
+      return 0;
+    }
+    std::int32_t KXUA_PRODUCT_CALL GetAlert(const std::int32_t&, const std::int32_t&,
+                                            IUIAlertSource*& source) override {
+      source = &alert;
+      return 0;
+    }
+    std::int32_t KXUA_PRODUCT_CALL Reserved3() override { return -1; }
+    std::int32_t KXUA_PRODUCT_CALL RemoveAlert(const std::int32_t&, const std::int32_t&) override {
+      ++removals;
+      return KXUA_Finalize();
+    }
+    std::int32_t KXUA_PRODUCT_CALL SetCallBack(IUIAlertsManagerCallBack* callback) override {
+      history.push_back(callback);
+      return 0;
+    }
+    testbed::AlertSource alert{Alert(99)};  // no frame: removed at once
+    int removals = 0;
+    std::vector<IUIAlertsManagerCallBack*> history;
+  } finalizing;
+
+  EXPECT_EQ(0, Run(&finalizing));
+  EXPECT_EQ(1, finalizing.removals);
+  EXPECT_EQ(0u, sim->WindowCount());
+  ASSERT_EQ(2u, finalizing.history.size());
+  EXPECT_EQ(nullptr, finalizing.history[1]);
+  EXPECT_FALSE(sim->Deadlocked());
+}
+
 TEST_F(EntryTest, QuitEndsTheRunAndReachesTheOuterLoop) {
   ScopedFrame frame(ListAlerts, alerts_form::TfrGenericInformative, TestFrame::Single);
   manager.Add(ListAlerts, Alert(alerts_form::TfrGenericInformative));

@@ -57,9 +57,9 @@ class SimPlatformTest : public ::testing::Test {
  protected:
   WindowHandle NewWindow(WindowHandle parent = 0) {
     recorders_.push_back(std::make_unique<Recorder>(sim_, log_));
-    platform::WindowSpec spec;
-    spec.parent = parent;
-    WindowHandle handle = sim_.CreateWindow(spec, recorders_.back().get());
+    platform::WindowSpec options;
+    options.parent = parent;
+    WindowHandle handle = sim_.CreateWindow(options, recorders_.back().get());
     EXPECT_NE(handle, 0u);
     return handle;
   }

@@ -88,7 +88,7 @@ TEST_F(TimerTest, WithoutAHandlerOrWithIntervalZeroNothingIsArmed) {
   sim_->RunFor(50);
   EXPECT_TRUE(ticks_.empty());
 
-  // Either becomes live once the missing part is supplied.
+  // Either starts once what it lacked is supplied.
   noHandler.SetOnTimer(Record());
   zero.SetInterval(25);
   EXPECT_EQ(sim_->TimerCount(), 2u);
@@ -106,8 +106,8 @@ TEST_F(TimerTest, AHandlerMayDestroyItsOwnTimer) {
   std::unique_ptr<ui::Timer> self;
   int selfTicks = 0;
   self = std::make_unique<ui::Timer>(15, [&] {
-    ++selfTicks;
     self.reset();
+    ++selfTicks;  // the handler must still be alive after its timer has gone
   });
   self->SetEnabled(true);
 
