@@ -47,6 +47,24 @@ inline constexpr std::uint32_t Composited = 0x02000000;
 inline constexpr std::uint32_t NoActivate = 0x08000000;
 }  // namespace exstyle
 
+struct Size {
+  int width = 0;
+  int height = 0;
+  friend bool operator==(const Size& a, const Size& b) {
+    return a.width == b.width && a.height == b.height;
+  }
+};
+
+// A font as the layouts describe it: a face name and a height in pixels (negative
+// for the character height without internal leading, as the runtime stores it).
+struct Font {
+  std::wstring name = L"Tahoma";
+  int height = -11;
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+};
+
 struct Message {
   WindowHandle window = 0;
   std::uint32_t id = 0;
@@ -144,6 +162,15 @@ class ComRuntime {
   ~ComRuntime() = default;
 };
 
+class TextMetrics {
+ public:
+  // The extent of `text` on one line in `font`.
+  virtual Size MeasureText(const Font& font, const std::wstring& text) = 0;
+
+ protected:
+  ~TextMetrics() = default;
+};
+
 enum class RegistryRoot { LocalMachine, CurrentUser };
 
 class Registry {
@@ -183,6 +210,7 @@ class System {
 
 class Platform : public Windowing,
                  public Clock,
+                 public TextMetrics,
                  public ComRuntime,
                  public Registry,
                  public System {

@@ -8,6 +8,7 @@ packages=(
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
   libgtest-dev libboost-dev libpng-dev libgcrypt20-dev nlohmann-json3-dev
   libgcrypt-mingw-w64-dev
+  clang libclang-rt-14-dev
   wine wine32 xvfb xauth imagemagick x11-utils
 )
 

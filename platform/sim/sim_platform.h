@@ -106,6 +106,14 @@ class SimPlatform final : public platform::Platform {
     return startUnixTime_ + static_cast<std::int64_t>(now_ / 1000);
   }
 
+  // --- Text metrics --------------------------------------------------------------
+  // Fixed metrics, so that layouts come out exact in tests: every character is
+  // half the font's pixel height wide (rounded up, one more when bold), and a
+  // line is the pixel height plus a quarter for leading (rounded up).
+  platform::Size MeasureText(const platform::Font& font, const std::wstring& text) override;
+  static int CharWidth(const platform::Font& font);
+  static int LineHeight(const platform::Font& font);
+
   // --- COM -----------------------------------------------------------------------
   HRESULT CreateInstance(const CLSID& clsid, DWORD classContext, const IID& iid,
                          void** object) override;

@@ -1,9 +1,24 @@
-// COM class table, registry, known folders and diagnostics of the simulation.
+// Text metrics, COM class table, registry, known folders and diagnostics of the
+// simulation.
 #include <cwctype>
 
 #include "platform/sim/sim_platform.h"
 
 namespace kxua::sim {
+
+int SimPlatform::CharWidth(const platform::Font& font) {
+  const int pixels = font.height < 0 ? -font.height : font.height;
+  return (pixels + 1) / 2 + (font.bold ? 1 : 0);
+}
+
+int SimPlatform::LineHeight(const platform::Font& font) {
+  const int pixels = font.height < 0 ? -font.height : font.height;
+  return pixels + (pixels + 3) / 4;
+}
+
+platform::Size SimPlatform::MeasureText(const platform::Font& font, const std::wstring& text) {
+  return {CharWidth(font) * static_cast<int>(text.size()), LineHeight(font)};
+}
 
 HRESULT SimPlatform::CreateInstance(const CLSID& clsid, DWORD classContext, const IID& iid,
                                     void** object) {

@@ -12,6 +12,9 @@
 
 namespace kxua::win32 {
 
+// A GDI font for `font`; the caller deletes it.
+HFONT CreateGdiFont(const platform::Font& font);
+
 using platform::Message;
 using platform::Rect;
 using platform::WindowHandle;
@@ -53,6 +56,9 @@ class Win32Platform final : public platform::Platform {
   // --- Clock ---------------------------------------------------------------------
   std::uint64_t TickCount() override;
   std::int64_t UnixTime() override;
+
+  // --- Text metrics --------------------------------------------------------------
+  platform::Size MeasureText(const platform::Font& font, const std::wstring& text) override;
 
   // --- COM -----------------------------------------------------------------------
   HRESULT CreateInstance(const CLSID& clsid, DWORD classContext, const IID& iid,
