@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "kxua/com.h"
 
@@ -53,6 +54,14 @@ struct Size {
   friend bool operator==(const Size& a, const Size& b) {
     return a.width == b.width && a.height == b.height;
   }
+};
+
+// A decoded picture: 32-bit pixels 0xAARRGGBB (straight, not premultiplied alpha),
+// rows top-down.
+struct Bitmap {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;
 };
 
 // A font as the layouts describe it: a face name and a height in pixels (negative

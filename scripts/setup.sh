@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ make
+  cmake ninja-build g++ make python3
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
   libgtest-dev libboost-dev libpng-dev libgcrypt20-dev nlohmann-json3-dev
   libgcrypt-mingw-w64-dev
