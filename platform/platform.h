@@ -102,9 +102,9 @@ struct WindowSpec {
 // Everything but PostMessage belongs to the thread that created the window.
 class Windowing {
  public:
-  // A borderless popup (or a child when `spec.parent` is set), created hidden.
+  // A borderless popup (or a child when `params.parent` is set), created hidden.
   // Returns 0 on failure. `handler` must outlive the window.
-  virtual WindowHandle CreateWindow(const WindowSpec& spec, WindowHandler* handler) = 0;
+  virtual WindowHandle CreateWindow(const WindowSpec& params, WindowHandler* handler) = 0;
   // The handler sees Destroy before this returns and no message afterwards.
   virtual void DestroyWindow(WindowHandle window) = 0;
   virtual bool IsWindow(WindowHandle window) = 0;

@@ -8,8 +8,8 @@ namespace kxua::ui {
 
 Window::~Window() { DestroyHandle(); }
 
-bool Window::CreateHandle(const platform::WindowSpec& spec) {
-  if (handle_ == 0) handle_ = platform::Get().CreateWindow(spec, this);
+bool Window::CreateHandle(const platform::WindowSpec& params) {
+  if (handle_ == 0) handle_ = platform::Get().CreateWindow(params, this);
   return handle_ != 0;
 }
 

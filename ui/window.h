@@ -21,7 +21,7 @@ class Window : private platform::WindowHandler {
   virtual ~Window();
 
   // Creates the platform window; false when the platform refused.
-  bool CreateHandle(const platform::WindowSpec& spec);
+  bool CreateHandle(const platform::WindowSpec& params);
   void DestroyHandle();
 
   // Everything not handled here goes to DefaultHandling.

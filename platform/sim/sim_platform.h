@@ -74,7 +74,7 @@ class SimPlatform final : public platform::Platform {
   int DebuggerBreaks() const { return debuggerBreaks_; }
 
   // --- Windowing ---------------------------------------------------------------
-  WindowHandle CreateWindow(const platform::WindowSpec& spec,
+  WindowHandle CreateWindow(const platform::WindowSpec& params,
                             platform::WindowHandler* handler) override;
   void DestroyWindow(WindowHandle window) override;
   bool IsWindow(WindowHandle window) override;

@@ -30,15 +30,15 @@ const SimWindow* SimPlatform::FindWindow(WindowHandle window) const {
   return it == windows_.end() ? nullptr : &it->second;
 }
 
-WindowHandle SimPlatform::CreateWindow(const platform::WindowSpec& spec,
+WindowHandle SimPlatform::CreateWindow(const platform::WindowSpec& params,
                                        platform::WindowHandler* handler) {
-  if (handler == nullptr || (spec.parent != 0 && Live(spec.parent) == nullptr)) return 0;
+  if (handler == nullptr || (params.parent != 0 && Live(params.parent) == nullptr)) return 0;
   SimWindow window;
   window.handle = nextHandle_++;
-  window.parent = spec.parent;
+  window.parent = params.parent;
   window.handler = handler;
-  window.exStyle = spec.exStyle;
-  window.bounds = spec.bounds;
+  window.exStyle = params.exStyle;
+  window.bounds = params.bounds;
   windows_.emplace(window.handle, window);
   return window.handle;
 }

@@ -29,7 +29,7 @@ class Win32Platform final : public platform::Platform {
   Win32Platform& operator=(const Win32Platform&) = delete;
 
   // --- Windowing ---------------------------------------------------------------
-  WindowHandle CreateWindow(const platform::WindowSpec& spec,
+  WindowHandle CreateWindow(const platform::WindowSpec& params,
                             platform::WindowHandler* handler) override;
   void DestroyWindow(WindowHandle window) override;
   bool IsWindow(WindowHandle window) override;

@@ -66,15 +66,15 @@ ATOM Win32Platform::WindowClass() {
   return atom;
 }
 
-WindowHandle Win32Platform::CreateWindow(const platform::WindowSpec& spec,
+WindowHandle Win32Platform::CreateWindow(const platform::WindowSpec& params,
                                          platform::WindowHandler* handler) {
   if (handler == nullptr) return 0;
   const ATOM windowClass = WindowClass();
   if (windowClass == 0) return 0;
-  const DWORD style = spec.parent != 0 ? WS_CHILD | WS_CLIPSIBLINGS : WS_POPUP | WS_CLIPCHILDREN;
-  HWND window = CreateWindowExW(spec.exStyle, MAKEINTATOM(windowClass), L"", style,
-                                spec.bounds.left, spec.bounds.top, spec.bounds.Width(),
-                                spec.bounds.Height(), ToHwnd(spec.parent), nullptr, module_,
+  const DWORD style = params.parent != 0 ? WS_CHILD | WS_CLIPSIBLINGS : WS_POPUP | WS_CLIPCHILDREN;
+  HWND window = CreateWindowExW(params.exStyle, MAKEINTATOM(windowClass), L"", style,
+                                params.bounds.left, params.bounds.top, params.bounds.Width(),
+                                params.bounds.Height(), ToHwnd(params.parent), nullptr, module_,
                                 handler);
   return ToHandle(window);
 }
