@@ -19,6 +19,7 @@ void RunAlertLoop(TToastMainForm& form) {
       break;
     }
     if (got < 0) continue;  // nothing was retrieved: there is nothing to dispatch
+    form.ApplicationEvents1Message(message);
     windows.TranslateMessage(message);
     windows.DispatchMessage(message);
     if (form.Finalized()) break;

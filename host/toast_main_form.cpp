@@ -1,5 +1,6 @@
 #include "host/toast_main_form.h"
 
+#include <algorithm>
 #include <array>
 
 #include "host/frame_registry.h"
@@ -15,6 +16,12 @@ namespace {
 constexpr std::size_t kActionText = 50;
 // The extra pixels of the window around its frame: a one-pixel edge each side.
 constexpr int kFrameEdge = 1;
+// An alert this near to its expiry is answered unshown.
+constexpr std::int64_t kExpiryMarginSeconds = 5;
+// The longest interval a system timer takes; longer waits are made of steps.
+constexpr std::uint64_t kLongestTimerInterval = 0x7FFFFFFF;
+constexpr std::uintptr_t kKeyF4 = 0x73;
+constexpr std::uint32_t kMsgSysKeyDown = 0x0104;
 }  // namespace
 
 std::int32_t TToastMainForm::CallBackPart::OnNewAlert() {
@@ -41,6 +48,8 @@ TToastMainForm::TToastMainForm(IUIAlertsManager* manager, IZYMApplicationContext
     TimerClose.SetEnabled(false);
     PostMessage(closeMessage_);
   });
+  TimerActivate.SetOnTimer([this] { TimerActivateTimer(); });
+  DiscardAlert.SetOnTimer([this] { DiscardAlertTimer(); });
 }
 
 TToastMainForm::~TToastMainForm() {
@@ -66,9 +75,30 @@ std::intptr_t TToastMainForm::WndProc(const platform::Message& message) {
     case kMsgCheckAlerts:
     case kMsgCheckAlerts2: ProcessAlerts(); return 0;
     case kMsgCloseAlert: CloseCurrentAlert(); return 0;
-    case platform::msg::Close: Close(); return 0;
+    // A toast goes when its alert is done, never by Alt+F4 or a close request.
+    case platform::msg::Close: return 0;
+    case platform::msg::KeyDown:
+    case kMsgSysKeyDown:
+      if (message.wParam == kKeyF4) return 0;
+      return DefaultHandling(message);
+    case platform::msg::WindowPosChanging:
+      GuardPosition(*reinterpret_cast<platform::WindowPos*>(message.lParam));
+      return DefaultHandling(message);
+    case platform::msg::SysCommand: {
+      if ((message.wParam & 0xFFF0) != platform::syscommand::Move) return DefaultHandling(message);
+      // The system's move loop runs inside this call: the user is dragging.
+      moving_ = true;
+      const std::intptr_t result = DefaultHandling(message);
+      moving_ = false;
+      return result;
+    }
     default: return DefaultHandling(message);
   }
+}
+
+void TToastMainForm::ApplicationEvents1Message(const platform::Message& message) {
+  if (message.id == platform::msg::KeyDown && frame_ && !finalized_)
+    platform::Get().SendMessage(frame_->Handle(), kMsgFrameKey, message.wParam, 0);
 }
 
 void TToastMainForm::ProcessAlerts() {
@@ -106,7 +136,8 @@ void TToastMainForm::CreateSingleAlertFrame() {
   IUINotification* notification = source != nullptr ? source->Item(0) : nullptr;
   if (notification == nullptr) return EndRunForMissingAlert();
 
-  const std::int32_t formType = ReadNumber(notification, key::FormType, -1);
+  std::int32_t formType = ReadNumber(notification, key::FormType, -1);
+  if (!ArmExpiry(notification)) formType = -1;
   if (formType == alerts_form::PreparedAction || formType == alerts_form::PreparedAction2)
     return RunPreparedAction(notification);
 
@@ -172,7 +203,46 @@ void TToastMainForm::RunPreparedAction(IUINotification* notification) {
   actions->ExecuteAction(BString(L"").Get(), Variant::Borrow(object.Get()), result.Receive());
 }
 
+bool TToastMainForm::ArmExpiry(IUINotification* notification) {
+  // Whole seconds since 1970, unsigned; 0 never expires.
+  const auto expiry = static_cast<std::uint32_t>(ReadNumber(notification, key::AlertExpirationDate, 0));
+  if (expiry == 0) return true;
+  platform::Platform& system = platform::Get();
+  const std::int64_t now = system.UnixTime();
+  if (now + kExpiryMarginSeconds >= expiry) {
+    notification->SetResponse(ResponseNone);
+    return false;
+  }
+  expiring_ = notification;
+  const std::uint64_t wait = static_cast<std::uint64_t>(expiry - now) * 1000;
+  expiryTick_ = system.TickCount() + wait;
+  DiscardAlert.SetInterval(static_cast<std::uint32_t>(std::min(wait, kLongestTimerInterval)));
+  DiscardAlert.SetEnabled(true);
+  return true;
+}
+
+void TToastMainForm::DiscardAlertTimer() {
+  // A wait longer than one timer interval is made of steps.
+  const std::uint64_t now = platform::Get().TickCount();
+  if (now < expiryTick_) {
+    DiscardAlert.SetInterval(
+        static_cast<std::uint32_t>(std::min(expiryTick_ - now, kLongestTimerInterval)));
+    return;
+  }
+  DiscardAlert.SetEnabled(false);
+  if (expiring_ != nullptr) expiring_->SetResponse(ResponseNone);
+  CloseCurrentAlert();
+}
+
+void TToastMainForm::TimerActivateTimer() {
+  TimerActivate.SetEnabled(false);
+  platform::Platform& system = platform::Get();
+  system.SetExStyle(Handle(), system.GetExStyle(Handle()) & ~platform::exstyle::NoActivate);
+}
+
 void TToastMainForm::CloseCurrentAlert() {
+  DiscardAlert.SetEnabled(false);
+  expiring_ = nullptr;
   frame_.reset();
   if (currentList_ >= ListNotifications && currentList_ <= ListCampaigns)
     manager_->RemoveAlert(currentList_, 0);
@@ -203,10 +273,29 @@ void TToastMainForm::ShowAlertFrame(std::unique_ptr<AlertFrame> frame) {
   bounds.right = bounds.left + width + 2 * kFrameEdge;
   bounds.bottom = bounds.top + height + 2 * kFrameEdge;
   system.SetBounds(Handle(), bounds);
+  if (frame_->FrameKind() != AlertFrame::Kind::Campaign) Place();
+}
+
+void TToastMainForm::Place() {
+  platform::Platform& system = platform::Get();
+  const platform::Rect bounds = system.GetBounds(Handle());
+  system.SetBounds(Handle(), PlaceToast(WorkArea(system.ScreenSize(), system.TaskbarRect()),
+                                        {bounds.Width(), bounds.Height()}));
+}
+
+void TToastMainForm::GuardPosition(platform::WindowPos& pos) {
+  platform::Platform& system = platform::Get();
+  const bool campaign = frame_ && frame_->FrameKind() == AlertFrame::Kind::Campaign;
+  kxua::GuardPosition(pos, system.GetBounds(Handle()),
+                      WorkArea(system.ScreenSize(), system.TaskbarRect()), moving_, campaign);
 }
 
 void TToastMainForm::ShowIfHidden() {
-  if (!Visible()) platform::Get().Show(Handle());
+  if (Visible()) return;
+  platform::Get().Show(Handle());
+  // Not activatable until it has been seen for a while, so it cannot steal a
+  // click or a key meant for another window.
+  TimerActivate.SetEnabled(true);
 }
 
 }  // namespace kxua

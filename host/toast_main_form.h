@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "frames/common/alert_frame.h"
+#include "host/placement.h"
 #include "kxua/alerts.h"
 #include "kxua/services.h"
 #include "model/com_ptr.h"
@@ -14,6 +15,10 @@
 #include "ui/window.h"
 
 namespace kxua {
+
+// Sent to the shown frame: a key pressed while the toast had the keyboard; the
+// first parameter is the virtual-key code.
+inline constexpr std::uint32_t kMsgFrameKey = 0x1F58;
 
 // Posted to the host window (both parameters 0): check the alerts manager.
 inline constexpr std::uint32_t kMsgCheckAlerts = 0x665;
@@ -47,6 +52,10 @@ class TToastMainForm final : public ui::Window {
   void Finalize();
   bool Finalized() const { return finalized_; }
 
+  // Sees every message of the run's thread before it is dispatched: key presses
+  // go to the shown frame.
+  void ApplicationEvents1Message(const platform::Message& message);
+
   // The shown alert, for tests and the demo's report.
   const AlertFrame* CurrentFrame() const { return frame_.get(); }
   std::int32_t CurrentList() const { return currentList_; }
@@ -72,6 +81,12 @@ class TToastMainForm final : public ui::Window {
   void CloseCurrentAlert();
   void ShowAlertFrame(std::unique_ptr<AlertFrame> frame);
   void ShowIfHidden();
+  void Place();
+  void GuardPosition(platform::WindowPos& pos);
+  // Reads the alert's expiry; false when it is too near to show the alert at all.
+  bool ArmExpiry(IUINotification* notification);
+  void DiscardAlertTimer();
+  void TimerActivateTimer();
   // The manager counted alerts it then did not deliver: the run ends rather than
   // wait for a signal that may never come; the alert stays pending.
   void EndRunForMissingAlert();
@@ -87,9 +102,14 @@ class TToastMainForm final : public ui::Window {
   std::int32_t currentList_ = -1;
   std::uint32_t closeMessage_ = 0;
   bool finalized_ = false;
+  bool moving_ = false;  // while the user drags the window
+  IUINotification* expiring_ = nullptr;  // the shown alert's, while it can expire
+  std::uint64_t expiryTick_ = 0;         // when it expires, on the platform clock
 
   ui::Timer TimerNewAlert{10};
   ui::Timer TimerClose{10};
+  ui::Timer TimerActivate{1000};
+  ui::Timer DiscardAlert{0};
 };
 
 }  // namespace kxua

@@ -33,9 +33,13 @@ struct Rect {
 namespace msg {
 inline constexpr std::uint32_t Destroy = 0x0002;
 inline constexpr std::uint32_t Close = 0x0010;
+inline constexpr std::uint32_t WindowPosChanging = 0x0046;
 inline constexpr std::uint32_t Quit = 0x0012;
 inline constexpr std::uint32_t KeyDown = 0x0100;
 inline constexpr std::uint32_t Timer = 0x0113;
+inline constexpr std::uint32_t SysCommand = 0x0112;
+inline constexpr std::uint32_t Sizing = 0x0214;
+inline constexpr std::uint32_t Moving = 0x0216;
 inline constexpr std::uint32_t User = 0x0400;
 }  // namespace msg
 
@@ -73,6 +77,29 @@ struct Font {
   bool italic = false;
   bool underline = false;
 };
+
+// What WindowPosChanging's lParam points at, laid out as the system's WINDOWPOS;
+// handlers may change the proposed position and size.
+struct WindowPos {
+  std::uintptr_t window;
+  std::uintptr_t insertAfter;
+  int x;
+  int y;
+  int cx;
+  int cy;
+  std::uint32_t flags;
+};
+
+namespace swp {
+inline constexpr std::uint32_t NoSize = 0x0001;
+inline constexpr std::uint32_t NoMove = 0x0002;
+}  // namespace swp
+
+// WM_SYSCOMMAND commands (the low four bits are the system's own).
+namespace syscommand {
+inline constexpr std::uint32_t Move = 0xF010;
+inline constexpr std::uint32_t DragMove = 0xF012;  // move with the mouse, as a caption drag
+}  // namespace syscommand
 
 struct Message {
   WindowHandle window = 0;
@@ -217,9 +244,16 @@ class System {
   ~System() = default;
 };
 
+}  // namespace kxua::platform
+
+#include "platform/desktop.h"
+
+namespace kxua::platform {
+
 class Platform : public Windowing,
                  public Clock,
                  public TextMetrics,
+                 public Desktop,
                  public ComRuntime,
                  public Registry,
                  public System {

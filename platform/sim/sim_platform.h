@@ -53,6 +53,17 @@ class SimPlatform final : public platform::Platform {
   bool Deadlocked() const { return deadlocked_; }
   void SetStartUnixTime(std::int64_t seconds) { startUnixTime_ = seconds; }
 
+  // The desktop: a 1920 x 1080 screen with a 40-pixel taskbar at the bottom, an
+  // empty foreground, a shell that accepts notifications, Windows 7.
+  void SetScreen(platform::Size size) { screen_ = size; }
+  void SetTaskbar(std::optional<Rect> rect) { taskbar_ = rect; }
+  void SetForeground(std::optional<platform::ForegroundWindow> window) { foreground_ = window; }
+  void SetNotificationState(std::optional<int> state) { notificationState_ = state; }
+  void SetSystemVersion(const platform::SystemVersion& version) { version_ = version; }
+  // Positions the user drags the window through in the next system move loop (a
+  // WM_SYSCOMMAND move that reaches DefaultHandling), each proposed to the window.
+  void ScriptDrag(std::vector<std::pair<int, int>> positions) { drag_ = std::move(positions); }
+
   const SimWindow* FindWindow(WindowHandle window) const;
   std::size_t WindowCount() const { return windows_.size(); }
   std::size_t TimerCount() const { return timers_.size(); }
@@ -113,6 +124,13 @@ class SimPlatform final : public platform::Platform {
   platform::Size MeasureText(const platform::Font& font, const std::wstring& text) override;
   static int CharWidth(const platform::Font& font);
   static int LineHeight(const platform::Font& font);
+
+  // --- Desktop -------------------------------------------------------------------
+  platform::Size ScreenSize() override { return screen_; }
+  std::optional<Rect> TaskbarRect() override { return taskbar_; }
+  std::optional<platform::ForegroundWindow> GetForegroundWindow() override { return foreground_; }
+  std::optional<int> QueryUserNotificationState() override { return notificationState_; }
+  platform::SystemVersion GetSystemVersion() override { return version_; }
 
   // --- COM -----------------------------------------------------------------------
   HRESULT CreateInstance(const CLSID& clsid, DWORD classContext, const IID& iid,
@@ -182,6 +200,13 @@ class SimPlatform final : public platform::Platform {
   std::mutex queueMutex_;  // posted messages may come from any thread
   std::deque<Message> posted_;
   std::optional<int> quitCode_;
+
+  platform::Size screen_{1920, 1080};
+  std::optional<Rect> taskbar_ = Rect{0, 1040, 1920, 1080};
+  std::optional<platform::ForegroundWindow> foreground_;
+  std::optional<int> notificationState_ = 5;
+  platform::SystemVersion version_;
+  std::vector<std::pair<int, int>> drag_;
 
   std::map<std::wstring, std::uint32_t> registeredMessages_;
   std::vector<ClassEntry> classes_;  // index + 1 is the cookie; revoked entries are null

@@ -1,5 +1,6 @@
 // Windows, messages, timers and the message loop of the simulation.
 #include <algorithm>
+#include <utility>
 #include <cwctype>
 
 #include "platform/sim/sim_platform.h"
@@ -69,6 +70,15 @@ bool SimPlatform::IsWindow(WindowHandle window) { return Live(window) != nullptr
 
 std::intptr_t SimPlatform::DefaultHandling(const Message& message) {
   if (message.id == platform::msg::Close) DestroyWindow(message.window);
+  if (message.id == platform::msg::SysCommand &&
+      (message.wParam & 0xFFF0) == platform::syscommand::Move) {
+    // The system's move loop: the window is proposed each position the user drags
+    // it through, and the handler that sent the command is still on the stack.
+    for (const auto& [x, y] : std::exchange(drag_, {})) {
+      const Rect bounds = GetBounds(message.window);
+      SetBounds(message.window, {x, y, x + bounds.Width(), y + bounds.Height()});
+    }
+  }
   return 0;
 }
 
@@ -87,7 +97,14 @@ Rect SimPlatform::GetBounds(WindowHandle window) {
 }
 
 void SimPlatform::SetBounds(WindowHandle window, const Rect& bounds) {
-  if (SimWindow* w = Live(window)) w->bounds = bounds;
+  SimWindow* w = Live(window);
+  if (w == nullptr) return;
+  // As the system does, the window may change the proposal first.
+  platform::WindowPos pos{window, 0, bounds.left, bounds.top, bounds.Width(), bounds.Height(), 0};
+  w->handler->HandleMessage(
+      {window, platform::msg::WindowPosChanging, 0, reinterpret_cast<std::intptr_t>(&pos)});
+  if ((w = Live(window)) == nullptr) return;
+  w->bounds = {pos.x, pos.y, pos.x + pos.cx, pos.y + pos.cy};
 }
 
 bool SimPlatform::IsVisible(WindowHandle window) {

@@ -60,6 +60,13 @@ class Win32Platform final : public platform::Platform {
   // --- Text metrics --------------------------------------------------------------
   platform::Size MeasureText(const platform::Font& font, const std::wstring& text) override;
 
+  // --- Desktop -------------------------------------------------------------------
+  platform::Size ScreenSize() override;
+  std::optional<Rect> TaskbarRect() override;
+  std::optional<platform::ForegroundWindow> GetForegroundWindow() override;
+  std::optional<int> QueryUserNotificationState() override;
+  platform::SystemVersion GetSystemVersion() override;
+
   // --- COM -----------------------------------------------------------------------
   HRESULT CreateInstance(const CLSID& clsid, DWORD classContext, const IID& iid,
                          void** object) override;

@@ -1,0 +1,30 @@
+// Where the toast sits: 5 pixels inside the bottom-right corner of the work area,
+// kept there when the system moves or resizes it, snapped to the work area's edges
+// while the user drags it.
+#pragma once
+
+#include <optional>
+
+#include "platform/platform.h"
+
+namespace kxua {
+
+inline constexpr int kToastMargin = 5;
+inline constexpr int kSnapDistance = 16;
+
+// The screen minus the taskbar, which is taken off only when it spans a whole side
+// (as SubtractRect does). Without a taskbar the work area is the whole screen:
+// keeping the toast where it was would leave it off-screen, never seen.
+platform::Rect WorkArea(platform::Size screen, const std::optional<platform::Rect>& taskbar);
+
+// The bounds of a window of `size` placed in the bottom-right corner.
+platform::Rect PlaceToast(const platform::Rect& workArea, platform::Size size);
+
+// Changes the proposed position in `pos`: snapped to the edges while the user moves
+// the window; otherwise kept inside the bottom-right margin (except for a campaign
+// alert, which places itself). `current` is the window's present bounds. Returns
+// whether a correction was made outside a user move.
+bool GuardPosition(platform::WindowPos& pos, const platform::Rect& current,
+                   const platform::Rect& workArea, bool moving, bool campaign);
+
+}  // namespace kxua

@@ -1,0 +1,134 @@
+// The host window during a run: where the toast appears, how it keeps its place,
+// when it becomes activatable, keys, and alerts that expire.
+#include "run_fixture.h"
+
+namespace kxua {
+namespace {
+
+class ToastTest : public RunTest {
+ protected:
+  // One informative alert on screen until the test's last action finalizes.
+  void ShowOne(std::shared_ptr<Notification> notification = Alert(alerts_form::TfrGenericInformative)) {
+    manager.Add(ListAlerts, std::move(notification));
+  }
+  const sim::SimWindow& HostWindow() { return *sim->FindWindow(Host().Handle()); }
+  void EndAt(std::uint64_t ms) { sim->At(ms, [] { KXUA_Finalize(); }); }
+
+  ScopedFrame frame{ListAlerts, alerts_form::TfrGenericInformative, TestFrame::Single};
+};
+
+TEST_F(ToastTest, AppearsAboveTheTaskbarAndBecomesActivatableAfterASecond) {
+  ShowOne();
+  sim->At(20, [this] {
+    EXPECT_EQ((platform::Rect{1613, 933, 1915, 1035}), HostWindow().bounds);  // 302 x 102
+    EXPECT_TRUE(HostWindow().visible);
+    EXPECT_NE(0u, HostWindow().exStyle & platform::exstyle::NoActivate);
+  });
+  sim->At(999, [this] { EXPECT_NE(0u, HostWindow().exStyle & platform::exstyle::NoActivate); });
+  sim->At(1001, [this] {
+    EXPECT_EQ(0u, HostWindow().exStyle & platform::exstyle::NoActivate);
+    EXPECT_NE(0u, HostWindow().exStyle & platform::exstyle::TopMost);
+  });
+  EndAt(1100);
+  EXPECT_EQ(0, Run());
+}
+
+TEST_F(ToastTest, TaskbarOnTheLeftOrMissing) {
+  for (std::optional<platform::Rect> taskbar :
+       {std::optional<platform::Rect>(platform::Rect{0, 0, 60, 1080}), std::optional<platform::Rect>()}) {
+    sim->SetTaskbar(taskbar);
+    ShowOne();
+    sim->At(20, [this] { EXPECT_EQ((platform::Rect{1613, 973, 1915, 1075}), HostWindow().bounds); });
+    EndAt(30);
+    EXPECT_EQ(0, Run());
+  }
+}
+
+TEST_F(ToastTest, SystemMovesAreClampedAndUserDragsSnap) {
+  ShowOne();
+  sim->At(20, [this] {
+    // The system pushes it below the margin: it comes back 5 pixels above.
+    sim->SetBounds(Host().Handle(), {1613, 1000, 1915, 1102});
+    EXPECT_EQ(933, HostWindow().bounds.top);
+    // The user drags it to 10 pixels from the left edge: it snaps there, and may
+    // then be dragged anywhere.
+    sim->ScriptDrag({{300, 500}, {10, 500}});
+    sim->SendMessage(Host().Handle(), platform::msg::SysCommand, platform::syscommand::DragMove, 0);
+    EXPECT_EQ(0, HostWindow().bounds.left);
+    EXPECT_EQ(500, HostWindow().bounds.top);
+  });
+  EndAt(30);
+  EXPECT_EQ(0, Run());
+}
+
+TEST_F(ToastTest, KeysGoToTheFrameAndAltF4DoesNothing) {
+  ShowOne();
+  sim->At(20, [this] {
+    for (std::uintptr_t key : {37u, 39u}) sim->PostMessage(Host().Handle(), platform::msg::KeyDown, key, 0);
+    sim->PostMessage(Host().Handle(), 0x0104 /* WM_SYSKEYDOWN */, 0x73 /* F4 */, 0);
+    sim->PostMessage(Host().Handle(), platform::msg::Close, 0, 0);
+  });
+  sim->At(30, [this] {
+    EXPECT_EQ((std::vector<std::uintptr_t>{37, 39}), TestFrame::log.keys);
+    EXPECT_TRUE(HostWindow().visible);
+    EXPECT_NE(nullptr, Host().CurrentFrame());
+  });
+  EndAt(40);
+  EXPECT_EQ(0, Run());
+}
+
+TEST_F(ToastTest, AlertsNearTheirExpiryAreAnsweredUnshown) {
+  // At the start of the run the clock says the simulation's start time.
+  const auto now = static_cast<std::int32_t>(sim->UnixTime());
+  struct Case {
+    std::int32_t offset;
+    bool shown;
+  } cases[] = {{-60, false}, {0, false}, {5, false}, {6, true}, {60, true}};
+  for (const Case& c : cases) {
+    auto alert = Alert(alerts_form::TfrGenericInformative);
+    alert->SetNumber(key::AlertExpirationDate, now + c.offset);
+    manager.Add(ListAlerts, alert, Signal::None);
+    TestFrame::log = {};
+    sim->At(1, [this] { if (Host().CurrentFrame()) Host().CurrentFrame()->RequestClose(); });
+    EXPECT_EQ(0, Run());
+    EXPECT_EQ(c.shown ? 1 : 0, TestFrame::log.created) << c.offset;
+    EXPECT_EQ(c.shown ? std::vector<std::int32_t>{} : std::vector<std::int32_t>{0}, alert->Responses())
+        << c.offset;
+  }
+}
+
+TEST_F(ToastTest, ExpiryClosesTheAlertWithResponseZeroAtTheRightMoment) {
+  struct Case {
+    std::int64_t seconds;  // from the start of the run
+  } cases[] = {{6}, {60}, {30LL * 24 * 3600}};  // the last overflows one timer interval
+  for (const Case& c : cases) {
+    auto alert = Alert(alerts_form::TfrGenericInformative);
+    const std::int64_t start = sim->UnixTime();
+    const std::uint64_t startTick = sim->TickCount();
+    alert->SetNumber(key::AlertExpirationDate, static_cast<std::int32_t>(start + c.seconds));
+    manager.Add(ListAlerts, alert, Signal::None);
+    const std::size_t removed = manager.Removals().size();
+    EXPECT_EQ(0, Run());
+    EXPECT_EQ(std::vector<std::int32_t>{0}, alert->Responses()) << c.seconds;
+    EXPECT_EQ(removed + 1, manager.Removals().size());
+    // Closed at the expiry, then 10 ms to end the run.
+    EXPECT_EQ(static_cast<std::uint64_t>(c.seconds) * 1000 + 10, sim->TickCount() - startTick)
+        << c.seconds;
+  }
+}
+
+TEST_F(ToastTest, AnsweringBeforeTheExpiryStopsIt) {
+  auto alert = Alert(alerts_form::TfrGenericInformative);
+  alert->SetNumber(key::AlertExpirationDate, static_cast<std::int32_t>(sim->UnixTime() + 60));
+  manager.Add(ListAlerts, alert, Signal::None);
+  sim->At(30000, [this] {
+    Host().CurrentFrame()->RequestClose();
+  });
+  sim->At(29000, [&] { alert->SetResponse(ResponseAllow); });
+  EXPECT_EQ(0, Run());
+  EXPECT_EQ(std::vector<std::int32_t>{ResponseAllow}, alert->Responses());
+  EXPECT_EQ(30010u, sim->TickCount()) << "the expiry timer must not keep the run alive";
+}
+
+}  // namespace
+}  // namespace kxua
