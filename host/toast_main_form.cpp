@@ -37,8 +37,9 @@ std::int32_t TToastMainForm::CallBackPart::OnAlertsChanged() {
 
 TToastMainForm::TToastMainForm(IUIAlertsManager* manager, IZYMApplicationContext* context)
     : manager_(manager), context_(context) {
-  CreateHandle({0, kExStyle, {kOffScreen, kOffScreen, kOffScreen + kClientWidth,
-                              kOffScreen + kClientHeight}});
+  CreateHandle({0, kExStyle,
+                {kOffScreen, kOffScreen, kOffScreen + kClientWidth, kOffScreen + kClientHeight},
+                L"TToastMainForm"});
   closeMessage_ = platform::Get().RegisterMessage(kCloseSysAlertsName);
   TimerNewAlert.SetOnTimer([this] {
     TimerNewAlert.SetEnabled(false);

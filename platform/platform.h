@@ -123,6 +123,7 @@ struct WindowSpec {
   WindowHandle parent = 0;
   std::uint32_t exStyle = 0;
   Rect bounds;
+  std::wstring title;  // not shown (no caption); names the window for tools
 };
 
 // Top-level and child windows, messages, timers and the thread's message loop.

@@ -44,8 +44,10 @@ class AlertFrame : public ui::Window, public IAlertsForms {
   void RequestClose() const;
 
  protected:
-  // Creates the frame's window, hidden, as a child of `host`.
   AlertFrame(platform::WindowHandle host, int width, int height);
+  // Creates the frame's window, hidden, as a child of the host window; called by
+  // the derived class's constructor, once ClassName() answers for it.
+  bool CreateFrameWindow();
 
  private:
   platform::WindowHandle host_;

@@ -28,6 +28,7 @@ struct SimWindow {
   platform::WindowHandler* handler = nullptr;
   std::uint32_t exStyle = 0;
   Rect bounds;
+  std::wstring title;
   bool visible = false;
   bool destroying = false;
 };

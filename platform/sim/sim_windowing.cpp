@@ -40,6 +40,7 @@ WindowHandle SimPlatform::CreateWindow(const platform::WindowSpec& params,
   window.handler = handler;
   window.exStyle = params.exStyle;
   window.bounds = params.bounds;
+  window.title = params.title;
   windows_.emplace(window.handle, window);
   return window.handle;
 }

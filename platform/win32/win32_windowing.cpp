@@ -72,7 +72,7 @@ WindowHandle Win32Platform::CreateWindow(const platform::WindowSpec& params,
   const ATOM windowClass = WindowClass();
   if (windowClass == 0) return 0;
   const DWORD style = params.parent != 0 ? WS_CHILD | WS_CLIPSIBLINGS : WS_POPUP | WS_CLIPCHILDREN;
-  HWND window = CreateWindowExW(params.exStyle, MAKEINTATOM(windowClass), L"", style,
+  HWND window = CreateWindowExW(params.exStyle, MAKEINTATOM(windowClass), params.title.c_str(), style,
                                 params.bounds.left, params.bounds.top, params.bounds.Width(),
                                 params.bounds.Height(), ToHwnd(params.parent), nullptr, module_,
                                 handler);

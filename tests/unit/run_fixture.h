@@ -43,6 +43,7 @@ class TestFrame final : public AlertFrame {
   static inline FrameLog log;
 
   TestFrame(const FrameInput& input, Kind kind) : AlertFrame(input.host, 300, 100), kind_(kind) {
+    CreateFrameWindow();
     ++log.created;
     log.notification = input.notification;
   }
