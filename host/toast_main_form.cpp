@@ -47,7 +47,10 @@ TToastMainForm::TToastMainForm(IUIAlertsManager* manager, IZYMApplicationContext
   });
   TimerClose.SetOnTimer([this] {
     TimerClose.SetEnabled(false);
-    PostMessage(closeMessage_);
+    // An alert that arrived since the empty check keeps the run going.
+    std::uint32_t total = 0;
+    if (manager_ != nullptr) manager_->GetTotalCount(total);
+    PostMessage(total == 0 ? closeMessage_ : kMsgCheckAlerts);
   });
   TimerActivate.SetOnTimer([this] { TimerActivateTimer(); });
   DiscardAlert.SetOnTimer([this] { DiscardAlertTimer(); });
@@ -109,6 +112,7 @@ void TToastMainForm::ProcessAlerts() {
     TimerClose.SetEnabled(true);
     return;
   }
+  TimerClose.SetEnabled(false);
   // A single alert on screen is never replaced.
   if (currentList_ == ListAlerts) return;
 
@@ -260,7 +264,7 @@ void TToastMainForm::DropAlert(std::int32_t list) {
 void TToastMainForm::EndRunForMissingAlert() {
   frame_.reset();
   currentList_ = -1;
-  TimerClose.SetEnabled(true);
+  PostMessage(closeMessage_);
 }
 
 void TToastMainForm::ShowAlertFrame(std::unique_ptr<AlertFrame> frame) {

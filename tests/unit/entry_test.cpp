@@ -30,6 +30,19 @@ TEST_F(EntryTest, HostWindowStartsHiddenOffScreenWithToastStyles) {
   EXPECT_EQ(0, Run());
 }
 
+TEST_F(EntryTest, AnAlertArrivingWhileTheRunEndsIsShown) {
+  ScopedFrame frame(ListAlerts, alerts_form::TfrGenericInformative, TestFrame::Single);
+  // The empty check at the start has armed the end of the run for 10 ms later.
+  sim->At(5, [this] { manager.Add(ListAlerts, Alert(alerts_form::TfrGenericInformative)); });
+  sim->At(40, [this] {
+    ASSERT_NE(nullptr, Host().CurrentFrame());
+    Host().CurrentFrame()->RequestClose();
+  });
+  EXPECT_EQ(0, Run());
+  EXPECT_EQ(1, TestFrame::log.created);
+  EXPECT_EQ(1u, manager.Removals().size());
+}
+
 TEST_F(EntryTest, RunsAreNotNestedAndTheCallsReferenceIsAlwaysReleased) {
   std::int32_t nested = -1;
   sim->At(5, [&] { nested = Run(); });

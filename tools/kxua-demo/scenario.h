@@ -1,0 +1,51 @@
+// A scenario for the demo runner: alerts that arrive over time, the user's input,
+// and the product's language. Read from JSON; see the README for the format.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace kxua::demo {
+
+struct Value {
+  std::wstring name;
+  // Text, 32-bit number, 64-bit number, flag; or seconds from the start of the
+  // run, written as a Unix time when the alert arrives.
+  struct SecondsFromStart {
+    std::int64_t seconds;
+  };
+  std::variant<std::wstring, std::int32_t, std::uint64_t, bool, SecondsFromStart> value;
+};
+
+struct AlertEvent {
+  std::uint64_t at = 0;  // milliseconds from the start of the run
+  std::int32_t list = 1;
+  std::vector<Value> values;
+};
+
+struct InputEvent {
+  enum class Kind { Key, Finalize };
+  std::uint64_t at = 0;
+  Kind kind = Kind::Key;
+  std::uint32_t key = 0;  // virtual-key code
+};
+
+struct Scenario {
+  std::wstring language = L"eng";
+  std::vector<AlertEvent> alerts;
+  std::vector<InputEvent> input;
+  std::uint64_t end = 60000;  // the run is ended here at the latest
+};
+
+class ScenarioError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Throws ScenarioError naming what is wrong and where.
+Scenario ParseScenario(const std::string& json);
+
+}  // namespace kxua::demo
