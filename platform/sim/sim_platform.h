@@ -66,6 +66,7 @@ class SimPlatform final : public platform::Platform {
   void ScriptDrag(std::vector<std::pair<int, int>> positions) { drag_ = std::move(positions); }
 
   const SimWindow* FindWindow(WindowHandle window) const;
+  const std::map<WindowHandle, SimWindow>& Windows() const { return windows_; }
   std::size_t WindowCount() const { return windows_.size(); }
   std::size_t TimerCount() const { return timers_.size(); }
   std::size_t PendingMessageCount();

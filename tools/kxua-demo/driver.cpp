@@ -1,0 +1,168 @@
+#include "tools/kxua-demo/driver.h"
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "kxua/values.h"
+#include "model/utf8.h"
+#include "testbed/product.h"
+
+namespace kxua::demo {
+
+namespace {
+
+using nlohmann::json;
+
+const char* ListName(std::int32_t list) {
+  switch (list) {
+    case ListAlerts: return "alerts";
+    case ListNotifications: return "notifications";
+    case ListCampaigns: return "campaigns";
+    default: return "unknown";
+  }
+}
+
+json BoundsJson(const platform::Rect& r) {
+  return {{"left", r.left}, {"top", r.top}, {"width", r.Width()}, {"height", r.Height()}};
+}
+
+std::shared_ptr<testbed::Notification> MakeNotification(const AlertEvent& event, std::int64_t start) {
+  auto notification = std::make_shared<testbed::Notification>();
+  for (const Value& v : event.values) {
+    std::visit(
+        [&](const auto& value) {
+          using T = std::decay_t<decltype(value)>;
+          if constexpr (std::is_same_v<T, std::wstring>) notification->SetText(v.name, value);
+          if constexpr (std::is_same_v<T, std::int32_t>) notification->SetNumber(v.name, value);
+          if constexpr (std::is_same_v<T, std::uint64_t>) notification->SetNumber64(v.name, value);
+          if constexpr (std::is_same_v<T, bool>) notification->SetFlag(v.name, value);
+          if constexpr (std::is_same_v<T, Value::SecondsFromStart>)
+            notification->SetNumber(v.name, static_cast<std::int32_t>(start + value.seconds));
+        },
+        v.value);
+  }
+  return notification;
+}
+
+// Everything the run does to the product and the screen, as it happens.
+class Recorder {
+ public:
+  Recorder(const Scenario& scenario, Target& target, testbed::Product& product)
+      : scenario_(scenario), target_(target), product_(product) {}
+
+  void Arrive(std::size_t index) {
+    const AlertEvent& event = scenario_.alerts[index];
+    auto notification = MakeNotification(event, start_);
+    alertOf_[notification.get()] = index;
+    notifications_.push_back(notification);
+    // Between runs nobody listens: the next run checks once by itself.
+    const auto signal = inRun_ ? testbed::Signal::NewAlert : testbed::Signal::None;
+    if (event.list == ListNotifications)
+      product_.Manager().AddNotification(notification, signal);
+    else
+      product_.Manager().Add(event.list, notification, signal);
+  }
+
+  void Sample() {
+    std::optional<ToastState> state = target_.Toast();
+    if (state && state->visible && !state->frame.empty() && !(last_ && *last_ == *state))
+      shown_.push_back({{"at", target_.Now()},
+                        {"frame", WideToUtf8(state->frame)},
+                        {"bounds", BoundsJson(state->bounds)}});
+    last_ = state;
+    if (running_) target_.At(target_.Now() + kSampleInterval, [this] { Sample(); });
+  }
+
+  json Run() {
+    start_ = target_.UnixTime();
+    for (std::size_t i = 0; i < scenario_.alerts.size(); ++i) {
+      if (scenario_.alerts[i].at == 0)
+        Arrive(i);
+      else
+        target_.At(scenario_.alerts[i].at, [this, i] { Arrive(i); });
+    }
+    for (const InputEvent& input : scenario_.input) {
+      target_.At(input.at, [this, input] {
+        if (input.kind == InputEvent::Kind::Key) target_.PressKey(input.key);
+        if (input.kind == InputEvent::Kind::Finalize) target_.Finalize();
+      });
+    }
+    target_.At(scenario_.end, [this] { target_.Finalize(); });
+    target_.At(0, [this] { Sample(); });
+    running_ = true;
+    // As the product does: a run whenever alerts are pending, until the end.
+    std::int32_t result = 0;
+    for (;;) {
+      IUnknown* context = product_.Context();
+      context->AddRef();  // the call's reference
+      inRun_ = true;
+      result = target_.Initialize(&product_.Manager(), context);
+      inRun_ = false;
+      ++runs_;
+      std::optional<std::uint64_t> next = NextArrival();
+      if (result != 0 || !next || *next >= scenario_.end) break;
+      target_.WaitUntil(*next);
+    }
+    running_ = false;
+    return Report(result, target_.Now());
+  }
+
+ private:
+  // When the next alert of the scenario arrives, if any is still to come.
+  std::optional<std::uint64_t> NextArrival() const {
+    std::optional<std::uint64_t> next;
+    for (const AlertEvent& event : scenario_.alerts)
+      if (event.at > target_.Now() && (!next || event.at < *next)) next = event.at;
+    return next;
+  }
+
+  json Report(std::int32_t result, std::uint64_t duration) const {
+    json removed = json::array();
+    for (const auto& removal : product_.Manager().Removals()) {
+      json alerts = json::array();
+      for (std::size_t i = 0; auto notification = removal.source->At(i); ++i) {
+        auto it = alertOf_.find(notification.get());
+        alerts.push_back({{"alert", it == alertOf_.end() ? -1 : static_cast<long>(it->second)},
+                          {"responses", notification->Responses()}});
+      }
+      removed.push_back({{"list", ListName(removal.list)}, {"notifications", alerts}});
+    }
+    json actions = json::array();
+    for (const auto& request : product_.Actions().Requests()) {
+      actions.push_back({{"action", WideToUtf8(request.action)},
+                         {"argumentType", request.argumentType},
+                         {"text", WideToUtf8(request.text)},
+                         {"object", WideToUtf8(request.objectName)}});
+    }
+    json pending = json::object();
+    for (std::int32_t list : {ListAlerts, ListNotifications, ListCampaigns})
+      pending[ListName(list)] = product_.Manager().Pending(list);
+    return {{"platform", target_.Name()}, {"result", result},     {"durationMs", duration},
+            {"runs", runs_},
+            {"shown", shown_},            {"removed", removed},   {"actions", actions},
+            {"pending", pending}};
+  }
+
+  const Scenario& scenario_;
+  Target& target_;
+  testbed::Product& product_;
+  std::int64_t start_ = 0;
+  bool running_ = false;  // the scenario is being played
+  bool inRun_ = false;    // the library's loop is running
+  int runs_ = 0;
+  std::vector<std::shared_ptr<testbed::Notification>> notifications_;
+  std::map<const testbed::Notification*, std::size_t> alertOf_;
+  std::optional<ToastState> last_;
+  json shown_ = json::array();
+};
+
+}  // namespace
+
+json RunScenario(const Scenario& scenario, Target& target) {
+  testbed::Product product(scenario.language);
+  Recorder recorder(scenario, target, product);
+  return recorder.Run();
+}
+
+}  // namespace kxua::demo

@@ -1,0 +1,43 @@
+// Where a scenario runs: natively on the simulated platform in virtual time, or on
+// Windows in real time against the real DLL. The driver sees only this.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "kxua/alerts.h"
+#include "platform/platform.h"
+
+namespace kxua::demo {
+
+// What a person sees of the toast.
+struct ToastState {
+  bool visible = false;
+  std::wstring frame;  // the frame class shown, empty when none
+  platform::Rect bounds;
+  friend bool operator==(const ToastState& a, const ToastState& b) {
+    return a.visible == b.visible && a.frame == b.frame && a.bounds == b.bounds;
+  }
+};
+
+class Target {
+ public:
+  virtual ~Target() = default;
+  virtual const char* Name() const = 0;
+  // Runs `action` on the run's thread `ms` milliseconds after the run started.
+  virtual void At(std::uint64_t ms, std::function<void()> action) = 0;
+  // Milliseconds since the run started.
+  virtual std::uint64_t Now() = 0;
+  virtual std::int64_t UnixTime() = 0;
+  virtual std::optional<ToastState> Toast() = 0;
+  virtual void PressKey(std::uint32_t key) = 0;
+  // Between runs: lets time pass until `ms` after the start, serving what is due.
+  virtual void WaitUntil(std::uint64_t ms) = 0;
+  // The library's two entry points.
+  virtual std::int32_t Initialize(IUIAlertsManager* manager, IUnknown* context) = 0;
+  virtual std::int32_t Finalize() = 0;
+};
+
+}  // namespace kxua::demo
