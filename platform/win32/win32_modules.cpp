@@ -5,7 +5,7 @@ namespace kxua::win32 {
 
 namespace {
 
-HMODULE ToNative(platform::ModuleHandle module) { return reinterpret_cast<HMODULE>(module); }
+HMODULE AsHModule(platform::ModuleHandle module) { return reinterpret_cast<HMODULE>(module); }
 
 }  // namespace
 
@@ -18,7 +18,7 @@ platform::ModuleHandle Win32Platform::LoadModule(const std::wstring& path) {
 }
 
 void Win32Platform::UnloadModule(platform::ModuleHandle module) {
-  if (module != 0) FreeLibrary(ToNative(module));
+  if (module != 0) FreeLibrary(AsHModule(module));
 }
 
 std::optional<std::vector<std::uint8_t>> Win32Platform::ReadResource(platform::ModuleHandle module,
@@ -26,10 +26,10 @@ std::optional<std::vector<std::uint8_t>> Win32Platform::ReadResource(platform::M
                                                                      const std::wstring& type) {
   // Integer ids above 0xFFFF would be taken for string pointers.
   if (module == 0 || id > 0xFFFF) return std::nullopt;
-  HRSRC found = FindResourceW(ToNative(module), MAKEINTRESOURCEW(id), type.c_str());
+  HRSRC found = FindResourceW(AsHModule(module), MAKEINTRESOURCEW(id), type.c_str());
   if (found == nullptr) return std::nullopt;
-  HGLOBAL loaded = LoadResource(ToNative(module), found);
-  const DWORD size = SizeofResource(ToNative(module), found);
+  HGLOBAL loaded = LoadResource(AsHModule(module), found);
+  const DWORD size = SizeofResource(AsHModule(module), found);
   const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
   if (bytes == nullptr) return std::nullopt;
   const auto* first = static_cast<const std::uint8_t*>(bytes);
