@@ -13,7 +13,7 @@
 namespace kxua {
 namespace {
 
-using test::PngSpec;
+using test::PngImage;
 namespace colour = test::colour;
 
 std::optional<platform::Bitmap> Decode(const std::vector<std::uint8_t>& png) {
@@ -23,7 +23,7 @@ std::optional<platform::Bitmap> Decode(const std::vector<std::uint8_t>& png) {
 
 struct DecodeCase {
   const char* name;
-  PngSpec spec;
+  PngImage image;
   std::vector<std::uint32_t> expected;  // 0xAARRGGBB, rows top-down
 
   friend void PrintTo(const DecodeCase& c, std::ostream* out) { *out << c.name; }
@@ -33,10 +33,10 @@ class DecodeTable : public ::testing::TestWithParam<DecodeCase> {};
 
 TEST_P(DecodeTable, GivesTheExactPixels) {
   const DecodeCase& c = GetParam();
-  auto bitmap = Decode(test::WritePng(c.spec));
+  auto bitmap = Decode(test::WritePng(c.image));
   ASSERT_TRUE(bitmap);
-  EXPECT_EQ(bitmap->width, c.spec.width);
-  EXPECT_EQ(bitmap->height, c.spec.height);
+  EXPECT_EQ(bitmap->width, c.image.width);
+  EXPECT_EQ(bitmap->height, c.image.height);
   EXPECT_EQ(bitmap->pixels, c.expected);
 }
 
@@ -47,7 +47,7 @@ DecodeCase Interlaced() {
   for (unsigned y = 0; y < 5; ++y)
     for (unsigned x = 0; x < 5; ++x) {
       const unsigned r = 40 * x, g = 40 * y, b = 7 * (x + 5 * y);
-      c.spec.samples.insert(c.spec.samples.end(), {r, g, b});
+      c.image.samples.insert(c.image.samples.end(), {r, g, b});
       c.expected.push_back(0xFF000000u | r << 16 | g << 8 | b);
     }
   return c;
@@ -125,13 +125,13 @@ TEST(PngDecode, DamagedInputGivesNothing) {
 
 TEST(PngDecode, SidesAboveTheLimitAreRefusedBeforeDecoding) {
   constexpr int limit = platform::Images::kLargestSide;
-  PngSpec atLimit{limit, 1, 8, colour::Grey};
+  PngImage atLimit{limit, 1, 8, colour::Grey};
   atLimit.samples.assign(limit, 7);
   auto decoded = Decode(test::WritePng(atLimit));
   ASSERT_TRUE(decoded);
   EXPECT_EQ(decoded->width, limit);
 
-  PngSpec wide = atLimit;
+  PngImage wide = atLimit;
   wide.width = limit + 1;
   wide.samples.assign(limit + 1, 7);
   EXPECT_FALSE(Decode(test::WritePng(wide)));

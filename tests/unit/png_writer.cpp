@@ -24,24 +24,24 @@ void AppendBigEndian(std::vector<std::uint8_t>& out, std::uint32_t value) {
 }
 
 // One filtered (filter 0) scanline per row of the pixels at x0 + k*dx, y0 + j*dy.
-void AppendSubImage(const PngSpec& spec, int x0, int y0, int dx, int dy,
+void AppendSubImage(const PngImage& image, int x0, int y0, int dx, int dy,
                     std::vector<std::uint8_t>& raw) {
-  const int channels = Channels(spec.colourType);
-  for (int y = y0; y < spec.height; y += dy) {
-    if (x0 >= spec.width) return;
+  const int channels = Channels(image.colourType);
+  for (int y = y0; y < image.height; y += dy) {
+    if (x0 >= image.width) return;
     raw.push_back(0);
     unsigned bits = 0, used = 0;
-    for (int x = x0; x < spec.width; x += dx) {
+    for (int x = x0; x < image.width; x += dx) {
       for (int c = 0; c < channels; ++c) {
-        const unsigned sample = spec.samples[(std::size_t(y) * spec.width + x) * channels + c];
-        if (spec.bitDepth == 16) {
+        const unsigned sample = image.samples[(std::size_t(y) * image.width + x) * channels + c];
+        if (image.bitDepth == 16) {
           raw.push_back(static_cast<std::uint8_t>(sample >> 8));
           raw.push_back(static_cast<std::uint8_t>(sample));
-        } else if (spec.bitDepth == 8) {
+        } else if (image.bitDepth == 8) {
           raw.push_back(static_cast<std::uint8_t>(sample));
         } else {
-          bits = bits << spec.bitDepth | sample;
-          used += spec.bitDepth;
+          bits = bits << image.bitDepth | sample;
+          used += image.bitDepth;
           if (used == 8) {
             raw.push_back(static_cast<std::uint8_t>(bits));
             bits = used = 0;
@@ -75,14 +75,14 @@ std::vector<std::uint8_t> Ihdr(std::uint32_t width, std::uint32_t height, int bi
   return Chunk("IHDR", data);
 }
 
-std::vector<std::uint8_t> WritePng(const PngSpec& spec) {
+std::vector<std::uint8_t> WritePng(const PngImage& image) {
   std::vector<std::uint8_t> raw;
-  if (spec.interlaced) {
+  if (image.interlaced) {
     static const int passes[7][4] = {{0, 0, 8, 8}, {4, 0, 8, 8}, {0, 4, 4, 8}, {2, 0, 4, 4},
                                      {0, 2, 2, 4}, {1, 0, 2, 2}, {0, 1, 1, 2}};
-    for (const auto& p : passes) AppendSubImage(spec, p[0], p[1], p[2], p[3], raw);
+    for (const auto& p : passes) AppendSubImage(image, p[0], p[1], p[2], p[3], raw);
   } else {
-    AppendSubImage(spec, 0, 0, 1, 1, raw);
+    AppendSubImage(image, 0, 0, 1, 1, raw);
   }
   uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
   std::vector<std::uint8_t> packed(packedSize);
@@ -90,9 +90,9 @@ std::vector<std::uint8_t> WritePng(const PngSpec& spec) {
   packed.resize(packedSize);
 
   std::vector<std::uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-  Append(png, Ihdr(spec.width, spec.height, spec.bitDepth, spec.colourType, spec.interlaced));
-  if (!spec.palette.empty()) Append(png, Chunk("PLTE", spec.palette));
-  if (!spec.transparency.empty()) Append(png, Chunk("tRNS", spec.transparency));
+  Append(png, Ihdr(image.width, image.height, image.bitDepth, image.colourType, image.interlaced));
+  if (!image.palette.empty()) Append(png, Chunk("PLTE", image.palette));
+  if (!image.transparency.empty()) Append(png, Chunk("tRNS", image.transparency));
   Append(png, Chunk("IDAT", packed));
   Append(png, Chunk("IEND", {}));
   return png;

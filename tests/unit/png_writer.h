@@ -13,8 +13,8 @@ namespace colour {
 inline constexpr int Grey = 0, Rgb = 2, Palette = 3, GreyAlpha = 4, Rgba = 6;
 }
 
-struct PngSpec {
-  PngSpec(int width, int height, int bitDepth, int colourType, bool interlaced = false,
+struct PngImage {
+  PngImage(int width, int height, int bitDepth, int colourType, bool interlaced = false,
           std::vector<unsigned> samples = {}, std::vector<std::uint8_t> palette = {},
           std::vector<std::uint8_t> transparency = {})
       : width(width), height(height), bitDepth(bitDepth), colourType(colourType),
@@ -31,7 +31,7 @@ struct PngSpec {
   std::vector<std::uint8_t> transparency;  // tRNS as stored
 };
 
-std::vector<std::uint8_t> WritePng(const PngSpec& spec);
+std::vector<std::uint8_t> WritePng(const PngImage& image);
 
 // A chunk with its length and CRC, to build damaged files from.
 std::vector<std::uint8_t> Chunk(const std::string& type, const std::vector<std::uint8_t>& data);
