@@ -10,11 +10,7 @@ HMODULE AsHModule(platform::ModuleHandle module) { return reinterpret_cast<HMODU
 }  // namespace
 
 platform::ModuleHandle Win32Platform::LoadModule(const std::wstring& path) {
-  // A missing module must not bring up the system's error box in the product.
-  const UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-  HMODULE module = LoadLibraryW(path.c_str());
-  SetErrorMode(previous);
-  return reinterpret_cast<platform::ModuleHandle>(module);
+  return reinterpret_cast<platform::ModuleHandle>(LoadLibraryW(path.c_str()));
 }
 
 void Win32Platform::UnloadModule(platform::ModuleHandle module) {

@@ -34,12 +34,28 @@ class Held {
 
 constexpr std::uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 
+std::uint32_t BigEndian(const std::uint8_t* bytes) {
+  return std::uint32_t{bytes[0]} << 24 | std::uint32_t{bytes[1]} << 16 |
+         std::uint32_t{bytes[2]} << 8 | bytes[3];
+}
+
+// The header chunk comes first in every PNG. Its size is checked before the
+// decoder sees the data, as some decoders allocate the whole picture up front.
+bool HeaderWithinLimits(const std::uint8_t* data, std::size_t size) {
+  if (size < 24 || std::memcmp(data + 12, "IHDR", 4) != 0) return false;
+  const std::uint32_t width = BigEndian(data + 16);
+  const std::uint32_t height = BigEndian(data + 20);
+  return width > 0 && height > 0 && width <= platform::Images::kLargestSide &&
+         height <= platform::Images::kLargestSide;
+}
+
 }  // namespace
 
 std::optional<platform::Bitmap> Win32Platform::DecodePng(const std::uint8_t* data,
                                                          std::size_t size) {
   if (data == nullptr || size < sizeof kSignature ||
-      std::memcmp(data, kSignature, sizeof kSignature) != 0 || size > 0xFFFFFFFFu)
+      std::memcmp(data, kSignature, sizeof kSignature) != 0 || size > 0xFFFFFFFFu ||
+      !HeaderWithinLimits(data, size))
     return std::nullopt;
 
   Held<IWICImagingFactory> factory;

@@ -3,6 +3,7 @@
 // Windows Imaging Component to exactly the pixels they were drawn with (which the
 // native tests hold the libpng decoder to as well). Prints one line per check and
 // "N passed, N failed". Usage: kxua_pictures_e2e PICTURES_DIR
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -44,6 +45,24 @@ bool Same(const std::optional<platform::Bitmap>& a, const std::optional<platform
   return a && b && a->width == b->width && a->height == b->height && a->pixels == b->pixels;
 }
 
+// A PNG chunk with its checksum.
+std::vector<std::uint8_t> Chunk(const char* type, std::vector<std::uint8_t> data) {
+  std::vector<std::uint8_t> body(type, type + 4);
+  body.insert(body.end(), data.begin(), data.end());
+  std::uint32_t crc = 0xFFFFFFFF;
+  for (std::uint8_t byte : body) {
+    crc ^= byte;
+    for (int bit = 0; bit < 8; ++bit) crc = crc >> 1 ^ (crc & 1 ? 0xEDB88320 : 0);
+  }
+  crc = ~crc;
+  std::vector<std::uint8_t> chunk;
+  for (std::uint32_t value : {static_cast<std::uint32_t>(data.size()), crc}) {
+    for (int shift = 24; shift >= 0; shift -= 8) chunk.push_back(static_cast<std::uint8_t>(value >> shift));
+    if (chunk.size() == 4) chunk.insert(chunk.end(), body.begin(), body.end());
+  }
+  return chunk;
+}
+
 std::optional<platform::Bitmap> Decode(const std::vector<std::uint8_t>& bytes) {
   return platform::Get().DecodePng(bytes.data(), bytes.size());
 }
@@ -83,6 +102,23 @@ int main(int argc, char** argv) {
     std::vector<std::uint8_t> huge = *png;
     huge[16] = 0x7F;  // width of 2^30 and more, with the header's checksum now wrong
     Check(!Decode(huge), "a damaged header gives nothing");
+  }
+  if (auto png = system.ReadResource(module, 3173, L"PNG")) {
+    // The picture with its header chunk rebuilt here: first as it was, then
+    // claiming 100000 x 100000 pixels over the same few bytes of data.
+    auto withHeader = [&](std::vector<std::uint8_t> header) {
+      std::vector<std::uint8_t> out(png->begin(), png->begin() + 8);
+      auto chunk = Chunk("IHDR", std::move(header));
+      out.insert(out.end(), chunk.begin(), chunk.end());
+      out.insert(out.end(), png->begin() + 33, png->end());
+      return out;
+    };
+    std::vector<std::uint8_t> header(png->begin() + 16, png->begin() + 29);
+    Check(Decode(withHeader(header)).has_value(), "a rebuilt header decodes as before");
+    const std::uint8_t side[4] = {0x00, 0x01, 0x86, 0xA0};  // 100000, big-endian
+    std::copy(side, side + 4, header.begin());      // width
+    std::copy(side, side + 4, header.begin() + 4);  // height
+    Check(!Decode(withHeader(header)), "a header beyond the size limit gives nothing");
   }
 
   // Without COM on the thread, decoding fails quietly.
