@@ -142,10 +142,6 @@ def intersect(*fields):
     return lambda x, y: max(f(x, y) for f in fields)
 
 
-def subtract(field, cut):
-    return lambda x, y: max(field(x, y), -cut(x, y))
-
-
 def grown(field, amount):
     return lambda x, y: field(x, y) - amount
 
