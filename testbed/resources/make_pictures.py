@@ -481,6 +481,12 @@ def main(argv):
         entries.append((rid, name, data))
         if rid is not None:
             rc.append('%d PNG "%s"' % (rid, path.replace("\\", "/")))
+    # The build tracks the script, not the files it names: a checksum of the
+    # pictures makes the script change whenever one of them does.
+    checksum = 0
+    for _, _, data in entries:
+        checksum = zlib.crc32(data, checksum)
+    rc.insert(1, "// pictures checksum %08x" % checksum)
     write_if_changed(os.path.join(out_dir, "KXUAResources.rc"), ("\n".join(rc) + "\n").encode())
     write_if_changed(os.path.join(out_dir, "pictures_data.cpp"), cpp_source(entries))
     if len(argv) == 4:
