@@ -245,6 +245,52 @@ class System {
   ~System() = default;
 };
 
+// An opaque module handle (the HMODULE on Windows); 0 is no module.
+using ModuleHandle = std::uintptr_t;
+
+// Modules (libraries) and the resources they carry.
+class Modules {
+ public:
+  // Loads a module by full path, or by bare file name with the system's search.
+  // Returns 0 when it cannot be loaded. Every load needs one UnloadModule.
+  virtual ModuleHandle LoadModule(const std::wstring& path) = 0;
+  virtual void UnloadModule(ModuleHandle module) = 0;
+  // The bytes of the resource `id` of type `type` (such as L"PNG"); nothing when the
+  // module or the resource is missing.
+  virtual std::optional<std::vector<std::uint8_t>> ReadResource(ModuleHandle module,
+                                                                std::uint32_t id,
+                                                                const std::wstring& type) = 0;
+
+ protected:
+  ~Modules() = default;
+};
+
+class Images {
+ public:
+  // Pictures wider or higher than this are refused, so that a hostile header
+  // cannot make the decoder allocate without bound.
+  static constexpr int kLargestSide = 4096;
+
+  // Decodes a PNG picture of any colour type and bit depth; nothing when the data
+  // is not a complete, valid PNG or a side is above kLargestSide.
+  virtual std::optional<Bitmap> DecodePng(const std::uint8_t* data, std::size_t size) = 0;
+
+ protected:
+  ~Images() = default;
+};
+
+class Files {
+ public:
+  // Files above this size are not read.
+  static constexpr std::uint64_t kLargestFile = 64 * 1024 * 1024;
+
+  // The whole content of the file at `path`; nothing when it cannot be read.
+  virtual std::optional<std::vector<std::uint8_t>> ReadFile(const std::wstring& path) = 0;
+
+ protected:
+  ~Files() = default;
+};
+
 }  // namespace kxua::platform
 
 #include "platform/desktop.h"
@@ -257,7 +303,10 @@ class Platform : public Windowing,
                  public Desktop,
                  public ComRuntime,
                  public Registry,
-                 public System {
+                 public System,
+                 public Modules,
+                 public Images,
+                 public Files {
  public:
   virtual ~Platform() = default;
 };

@@ -153,6 +153,27 @@ class SimPlatform final : public platform::Platform {
   void BreakIntoDebugger() override { ++debuggerBreaks_; }
   std::optional<std::wstring> DescribeError(HRESULT code) override;
 
+  // --- Modules, images and files -----------------------------------------------
+  // Resources of a simulated module by type (upper case, such as L"PNG") and id.
+  using Resources = std::map<std::pair<std::wstring, std::uint32_t>, std::vector<std::uint8_t>>;
+  // Makes `resources` loadable as the module `name`: a bare file name or a full
+  // path, matched case-insensitively against what LoadModule is given. Adding a
+  // name again replaces its resources.
+  void AddModule(const std::wstring& name, Resources resources);
+  // Loads not yet matched by an unload, over all modules.
+  int LoadedModuleCount() const;
+  // A file that ReadFile finds at `path` (case-insensitively).
+  void SetFile(const std::wstring& path, std::vector<std::uint8_t> content);
+
+  platform::ModuleHandle LoadModule(const std::wstring& path) override;
+  void UnloadModule(platform::ModuleHandle module) override;
+  std::optional<std::vector<std::uint8_t>> ReadResource(platform::ModuleHandle module,
+                                                        std::uint32_t id,
+                                                        const std::wstring& type) override;
+  // libpng, with the same refusals as the system's decoder.
+  std::optional<platform::Bitmap> DecodePng(const std::uint8_t* data, std::size_t size) override;
+  std::optional<std::vector<std::uint8_t>> ReadFile(const std::wstring& path) override;
+
  private:
   struct Timer {
     WindowHandle window;
@@ -218,6 +239,13 @@ class SimPlatform final : public platform::Platform {
   platform::Answer answer_ = platform::Answer::No;
   std::vector<std::wstring> debugLines_;
   int debuggerBreaks_ = 0;
+  struct SimModule {
+    platform::ModuleHandle handle;
+    Resources resources;
+    int loads = 0;
+  };
+  std::map<std::wstring, SimModule> modules_;  // by lower-case name
+  std::map<std::wstring, std::vector<std::uint8_t>> files_;  // by lower-case path
 };
 
 // Installs a fresh simulation as the current platform for the lifetime of a test.

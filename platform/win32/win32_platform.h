@@ -7,6 +7,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -85,6 +86,16 @@ class Win32Platform final : public platform::Platform {
   platform::Answer AskQuestion(const std::wstring& title, const std::wstring& text) override;
   void BreakIntoDebugger() override;
   std::optional<std::wstring> DescribeError(HRESULT code) override;
+
+  // --- Modules, images and files -----------------------------------------------
+  platform::ModuleHandle LoadModule(const std::wstring& path) override;
+  void UnloadModule(platform::ModuleHandle module) override;
+  std::optional<std::vector<std::uint8_t>> ReadResource(platform::ModuleHandle module,
+                                                        std::uint32_t id,
+                                                        const std::wstring& type) override;
+  // Through the Windows Imaging Component, on a thread where COM is initialised.
+  std::optional<platform::Bitmap> DecodePng(const std::uint8_t* data, std::size_t size) override;
+  std::optional<std::vector<std::uint8_t>> ReadFile(const std::wstring& path) override;
 
  private:
   // Registers the window class on first use; 0 when the system refuses.

@@ -23,18 +23,18 @@ void CALLBACK RunPending(HWND, UINT, UINT_PTR id, DWORD) {
   action();
 }
 
+BOOL CALLBACK MatchToast(HWND window, LPARAM result) {
+  wchar_t title[64] = {};
+  GetWindowTextW(window, title, 64);
+  if (std::wstring(title) != L"TToastMainForm") return TRUE;
+  *reinterpret_cast<HWND*>(result) = window;
+  return FALSE;
+}
+
+// The library's host window, by the name it gives it.
 HWND FindToast() {
   HWND found = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM result) -> BOOL {
-        wchar_t title[64] = {};
-        GetWindowTextW(window, title, 64);
-        if (std::wstring(title) != L"TToastMainForm") return TRUE;
-        *reinterpret_cast<HWND*>(result) = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  EnumThreadWindows(GetCurrentThreadId(), MatchToast, reinterpret_cast<LPARAM>(&found));
   return found;
 }
 

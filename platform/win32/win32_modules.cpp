@@ -1,0 +1,54 @@
+// Modules, their resources and whole files on Win32.
+#include "platform/win32/win32_platform.h"
+
+namespace kxua::win32 {
+
+namespace {
+
+HMODULE AsHModule(platform::ModuleHandle module) { return reinterpret_cast<HMODULE>(module); }
+
+}  // namespace
+
+platform::ModuleHandle Win32Platform::LoadModule(const std::wstring& path) {
+  return reinterpret_cast<platform::ModuleHandle>(LoadLibraryW(path.c_str()));
+}
+
+void Win32Platform::UnloadModule(platform::ModuleHandle module) {
+  if (module != 0) FreeLibrary(AsHModule(module));
+}
+
+std::optional<std::vector<std::uint8_t>> Win32Platform::ReadResource(platform::ModuleHandle module,
+                                                                     std::uint32_t id,
+                                                                     const std::wstring& type) {
+  // Integer ids above 0xFFFF would be taken for string pointers.
+  if (module == 0 || id > 0xFFFF) return std::nullopt;
+  HRSRC found = FindResourceW(AsHModule(module), MAKEINTRESOURCEW(id), type.c_str());
+  if (found == nullptr) return std::nullopt;
+  HGLOBAL loaded = LoadResource(AsHModule(module), found);
+  const DWORD size = SizeofResource(AsHModule(module), found);
+  const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
+  if (bytes == nullptr) return std::nullopt;
+  const auto* first = static_cast<const std::uint8_t*>(bytes);
+  return std::vector<std::uint8_t>(first, first + size);
+}
+
+std::optional<std::vector<std::uint8_t>> Win32Platform::ReadFile(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  std::optional<std::vector<std::uint8_t>> content;
+  LARGE_INTEGER size{};
+  if (GetFileSizeEx(file, &size) && size.QuadPart >= 0 &&
+      static_cast<std::uint64_t>(size.QuadPart) <= kLargestFile) {
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size.QuadPart));
+    DWORD read = 0;
+    if (bytes.empty() ||
+        (::ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) &&
+         read == bytes.size()))
+      content = std::move(bytes);
+  }
+  CloseHandle(file);
+  return content;
+}
+
+}  // namespace kxua::win32
