@@ -1,8 +1,8 @@
 // Clock, COM runtime, known folders and diagnostics on Win32.
+#include "platform/win32/win32_platform.h"
+
 #include <shellapi.h>
 #include <shlobj.h>
-
-#include "platform/win32/win32_platform.h"
 
 namespace kxua::win32 {
 
