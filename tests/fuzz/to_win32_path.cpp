@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::wstring text(data + 1, data + size);
 
   const std::wstring path = kxua::ToWin32Path(text);
-  // Conversion adds at most the Windows directory and a separator.
-  if (path.size() > text.size() + windows.size() + 1) std::abort();
+  // Conversion adds at most the Windows directory and a separator, or a drive.
+  if (path.size() > text.size() + windows.size() + 2) std::abort();
   return 0;
 }
