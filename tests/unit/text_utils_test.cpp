@@ -85,7 +85,7 @@ TEST_F(FitTextToWidthTest, CutsToTheLongestBeginningThatFits) {
 }
 
 TEST_F(FitTextToWidthTest, MatchesDroppingOneCharacterAtATime) {
-  // The documented procedure, for comparison at every width.
+  // Dropping one character at a time, for comparison at every width.
   const auto reference = [this](const std::wstring& text, int width) {
     std::wstring working = text;
     std::size_t dropped = 0;
