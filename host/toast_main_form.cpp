@@ -5,9 +5,8 @@
 
 #include "host/frame_registry.h"
 #include "kxua/values.h"
-#include "model/automation.h"
+#include "model/actions.h"
 #include "model/notification.h"
-#include "model/services.h"
 
 namespace kxua {
 
@@ -199,13 +198,7 @@ void TToastMainForm::RunPreparedAction(IUINotification* notification) {
   // Read before the alert is removed: the notification is the product's until then.
   const std::wstring name = ReadText(notification, key::action, kActionText);
   CloseCurrentAlert();
-  if (name.empty()) return;
-  ComPtr<IDispatch> object = LookUpObject(context_.Get(), name);
-  if (!object) return;
-  ComPtr<IUAAction> actions = LookUp<IUAAction>(context_.Get(), progid::ActionManager);
-  if (!actions) return;
-  Variant result;
-  actions->ExecuteAction(BString(L"").Get(), Variant::Borrow(object.Get()), result.Receive());
+  kxua::RunPreparedAction(context_.Get(), name, PreparedObject::AsRegistered);
 }
 
 bool TToastMainForm::ArmExpiry(IUINotification* notification) {

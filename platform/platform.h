@@ -119,6 +119,15 @@ class WindowHandler {
   ~WindowHandler() = default;
 };
 
+// A top-level window of the session, as a search of them sees it.
+struct TopLevelWindow {
+  WindowHandle handle = 0;
+  std::wstring className;
+  std::uint32_t processId = 0;
+};
+
+enum class Cursor { Default, HourGlass };
+
 struct WindowSpec {
   WindowHandle parent = 0;
   std::uint32_t exStyle = 0;
@@ -168,6 +177,18 @@ class Windowing {
   virtual bool SetTimer(WindowHandle window, std::uintptr_t id, std::uint32_t intervalMs) = 0;
   virtual void KillTimer(WindowHandle window, std::uintptr_t id) = 0;
 
+  // Every top-level window of the session, other processes' included, from the top
+  // of the z-order down.
+  virtual std::vector<TopLevelWindow> TopLevelWindows() = 0;
+  // Moves `window` (of any thread of this process) into the top-most band without
+  // moving or sizing it; the system may activate it.
+  virtual void MakeTopMost(WindowHandle window) = 0;
+  // Dispatches what is waiting for the calling thread, without waiting for more. A
+  // WM_QUIT found ends the pass and is posted again for the loop that owns it.
+  virtual void ProcessPendingMessages() = 0;
+  // The cursor shown over every window of the thread until set again.
+  virtual void SetScreenCursor(Cursor cursor) = 0;
+
  protected:
   ~Windowing() = default;
 };
@@ -178,6 +199,8 @@ class Clock {
   virtual std::uint64_t TickCount() = 0;
   // Whole seconds since 1970-01-01 UTC.
   virtual std::int64_t UnixTime() = 0;
+  // Blocks the calling thread for `ms`; its messages and timers wait.
+  virtual void Sleep(std::uint32_t ms) = 0;
 
  protected:
   ~Clock() = default;
@@ -240,6 +263,15 @@ class System {
   virtual void BreakIntoDebugger() = 0;
   // The system's description of a result code, if it has one.
   virtual std::optional<std::wstring> DescribeError(HRESULT code) = 0;
+  // The id of the calling process.
+  virtual std::uint32_t ProcessId() = 0;
+  // The system's Windows directory (for instance C:\Windows); empty when unknown.
+  virtual std::wstring WindowsDirectory() = 0;
+  // The process's current directory; empty when unknown.
+  virtual std::wstring CurrentDirectory() = 0;
+  // Shows in the shell's file browser the folder `path` names, or the folder holding
+  // it when it names a file. False when the shell refused.
+  virtual bool ShellOpenFolder(const std::wstring& path) = 0;
 
  protected:
   ~System() = default;

@@ -1,21 +1,17 @@
 #include "testbed/action_manager.h"
 
+#include "platform/platform.h"
+
 namespace kxua::testbed {
 
-namespace {
-std::wstring ToString(BSTR text) {
-  return text == nullptr ? std::wstring() : std::wstring(text, SysStringLen(text));
-}
-}  // namespace
-
-std::map<std::wstring, std::wstring> ActionObject::Items() const {
+std::map<std::wstring, RecordedValue> ActionObject::Items() const {
   std::lock_guard<std::mutex> lock(mutex_);
   return items_;
 }
 
 HRESULT ActionObject::SetItem(BSTR name, VARIANT value) {
   std::lock_guard<std::mutex> lock(mutex_);
-  items_[ToString(name)] = value.vt == VT_BSTR ? ToString(value.bstrVal) : std::wstring();
+  items_[ToString(name)] = Record(value);
   return S_OK;
 }
 
@@ -25,17 +21,20 @@ std::vector<ActionManager::Request> ActionManager::Requests() const {
 }
 
 HRESULT ActionManager::ExecuteAction(BSTR actionName, VARIANT argument, VARIANT* result) {
-  Request request{ToString(actionName), argument.vt, {}, {}};
-  if (argument.vt == VT_BSTR) request.text = ToString(argument.bstrVal);
+  Request request{ToString(actionName), actionName == nullptr, Record(argument), {}, {}};
   if (argument.vt == VT_DISPATCH && argument.pdispVal != nullptr) {
     IZYMExtendedAction* action = nullptr;
     if (SUCCEEDED(argument.pdispVal->QueryInterface(IidOf<IZYMExtendedAction>(),
                                                     reinterpret_cast<void**>(&action)))) {
-      request.objectName = static_cast<ActionObject*>(action)->Name();
+      const auto* object = static_cast<ActionObject*>(action);
+      request.objectName = object->Name();
+      request.objectItems = object->Items();
       action->Release();
     }
   }
   if (result != nullptr) VariantInit(result);
+  if (opensFolders_ && request.action == L"OpenShellFolder" && argument.vt == VT_BSTR)
+    platform::Get().ShellOpenFolder(request.argument.text);
   std::lock_guard<std::mutex> lock(mutex_);
   requests_.push_back(std::move(request));
   return S_OK;

@@ -2,6 +2,7 @@
 // action objects that notifications name.
 #pragma once
 
+#include <atomic>
 #include <map>
 #include <mutex>
 #include <string>
@@ -9,6 +10,7 @@
 
 #include "kxua/services.h"
 #include "testbed/com_object.h"
+#include "testbed/recorded_value.h"
 
 namespace kxua::testbed {
 
@@ -17,8 +19,7 @@ class ActionObject final : public DispatchObject<IZYMExtendedAction> {
  public:
   explicit ActionObject(std::wstring name = std::wstring()) : name_(std::move(name)) {}
   const std::wstring& Name() const { return name_; }
-  // The text items set on it (numbers and objects are recorded as empty text).
-  std::map<std::wstring, std::wstring> Items() const;
+  std::map<std::wstring, RecordedValue> Items() const;
 
   HRESULT STDMETHODCALLTYPE SetItem(BSTR name, VARIANT value) override;
 
@@ -26,18 +27,23 @@ class ActionObject final : public DispatchObject<IZYMExtendedAction> {
   ~ActionObject() override = default;
   std::wstring name_;
   mutable std::mutex mutex_;
-  std::map<std::wstring, std::wstring> items_;
+  std::map<std::wstring, RecordedValue> items_;
 };
 
 class ActionManager final : public DispatchObject<IUAAction> {
  public:
   struct Request {
     std::wstring action;     // the action name
-    VARTYPE argumentType;    // of the argument
-    std::wstring text;       // a text argument
-    std::wstring objectName; // the name of an ActionObject argument
+    bool actionIsNull;       // a null BSTR rather than an empty one
+    RecordedValue argument;
+    std::wstring objectName;                           // of an ActionObject argument
+    std::map<std::wstring, RecordedValue> objectItems;  // its items when it came
   };
   std::vector<Request> Requests() const;
+
+  // The demo's opt-in: folders asked for are really shown, through the platform's
+  // shell. Off by default, so that tests and scenario runs touch nothing.
+  void SetOpensFolders(bool opens) { opensFolders_ = opens; }
 
   HRESULT STDMETHODCALLTYPE ExecuteAction(BSTR actionName, VARIANT argument,
                                           VARIANT* result) override;
@@ -46,6 +52,7 @@ class ActionManager final : public DispatchObject<IUAAction> {
   ~ActionManager() override = default;
   mutable std::mutex mutex_;
   std::vector<Request> requests_;
+  std::atomic<bool> opensFolders_{false};
 };
 
 }  // namespace kxua::testbed

@@ -70,6 +70,8 @@ inline constexpr wchar_t ExecutedBy[] = L"ExecutedBy";
 inline constexpr wchar_t Publisher[] = L"Publisher";
 inline constexpr wchar_t FullScreenVisible[] = L"FullScreenVisible";
 inline constexpr wchar_t DefaultResponse[] = L"DefaultResponse";
+inline constexpr wchar_t CampaignID[] = L"CampaignID";
+inline constexpr wchar_t ResourceDescr[] = L"ResourceDescr";
 }  // namespace key
 
 // FormType values of ListAlerts. A value without an entry is dropped unshown.

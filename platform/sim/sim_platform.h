@@ -31,12 +31,17 @@ struct SimWindow {
   std::wstring title;
   bool visible = false;
   bool destroying = false;
+  std::wstring className;
+  std::uint32_t processId = 0;
 };
 
 class SimPlatform final : public platform::Platform {
  public:
   // The virtual clock starts at tick 0, which is this moment in Unix time.
   static constexpr std::int64_t kDefaultStartUnixTime = 1796083200;  // 2026-12-01
+  // The simulated process, and the class of the windows it creates.
+  static constexpr std::uint32_t kProcessId = 1000;
+  static constexpr wchar_t kWindowClassName[] = L"KXUAWindow";
 
   SimPlatform();
   ~SimPlatform() override;
@@ -86,6 +91,16 @@ class SimPlatform final : public platform::Platform {
   const std::vector<std::wstring>& DebugLines() const { return debugLines_; }
   int DebuggerBreaks() const { return debuggerBreaks_; }
 
+  // A top-level window that the library did not create: a dialog the system shows
+  // for this process, or a window of another process. The system's default handling
+  // serves it, so a close message destroys it.
+  WindowHandle AddExternalWindow(const std::wstring& className, std::uint32_t processId);
+  platform::Cursor ScreenCursor() const { return cursor_; }
+  void SetWindowsDirectory(const std::wstring& path) { windowsDirectory_ = path; }
+  void SetCurrentDirectory(const std::wstring& path) { currentDirectory_ = path; }
+  // Every folder the shell was asked to show, in order.
+  const std::vector<std::wstring>& OpenedFolders() const { return openedFolders_; }
+
   // --- Windowing ---------------------------------------------------------------
   WindowHandle CreateWindow(const platform::WindowSpec& params,
                             platform::WindowHandler* handler) override;
@@ -112,12 +127,22 @@ class SimPlatform final : public platform::Platform {
   std::intptr_t DispatchMessage(const Message& message) override;
   bool SetTimer(WindowHandle window, std::uintptr_t id, std::uint32_t intervalMs) override;
   void KillTimer(WindowHandle window, std::uintptr_t id) override;
+  // In creation order, the newest on top.
+  std::vector<platform::TopLevelWindow> TopLevelWindows() override;
+  void MakeTopMost(WindowHandle window) override;
+  // Dispatches what is posted or due now; time does not move.
+  void ProcessPendingMessages() override { RunFor(0); }
+  void SetScreenCursor(platform::Cursor cursor) override { cursor_ = cursor; }
 
   // --- Clock ---------------------------------------------------------------------
   std::uint64_t TickCount() override { return now_; }
   std::int64_t UnixTime() override {
     return startUnixTime_ + static_cast<std::int64_t>(now_ / 1000);
   }
+  // Moves the clock on by `ms`. Scheduled actions falling due meanwhile run, as they
+  // stand for what other threads and processes do while this one sleeps; timers and
+  // posted messages wait for the loop.
+  void Sleep(std::uint32_t ms) override;
 
   // --- Text metrics --------------------------------------------------------------
   // Fixed metrics, so that layouts come out exact in tests: every character is
@@ -152,6 +177,11 @@ class SimPlatform final : public platform::Platform {
   platform::Answer AskQuestion(const std::wstring& title, const std::wstring& text) override;
   void BreakIntoDebugger() override { ++debuggerBreaks_; }
   std::optional<std::wstring> DescribeError(HRESULT code) override;
+  std::uint32_t ProcessId() override { return kProcessId; }
+  std::wstring WindowsDirectory() override { return windowsDirectory_; }
+  std::wstring CurrentDirectory() override { return currentDirectory_; }
+  // Records the request; the shell always obliges.
+  bool ShellOpenFolder(const std::wstring& path) override;
 
   // --- Modules, images and files -----------------------------------------------
   // Resources of a simulated module by type (upper case, such as L"PNG") and id.
@@ -246,6 +276,10 @@ class SimPlatform final : public platform::Platform {
   };
   std::map<std::wstring, SimModule> modules_;  // by lower-case name
   std::map<std::wstring, std::vector<std::uint8_t>> files_;  // by lower-case path
+  platform::Cursor cursor_ = platform::Cursor::Default;
+  std::wstring windowsDirectory_ = L"C:\\Windows";
+  std::wstring currentDirectory_ = L"C:\\Users\\Public";
+  std::vector<std::wstring> openedFolders_;
 };
 
 // Installs a fresh simulation as the current platform for the lifetime of a test.

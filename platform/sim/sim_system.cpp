@@ -115,4 +115,9 @@ std::optional<std::wstring> SimPlatform::DescribeError(HRESULT code) {
   }
 }
 
+bool SimPlatform::ShellOpenFolder(const std::wstring& path) {
+  openedFolders_.push_back(path);
+  return true;
+}
+
 }  // namespace kxua::sim

@@ -41,6 +41,19 @@ WindowHandle SimPlatform::CreateWindow(const platform::WindowSpec& params,
   window.exStyle = params.exStyle;
   window.bounds = params.bounds;
   window.title = params.title;
+  window.className = kWindowClassName;
+  window.processId = kProcessId;
+  windows_.emplace(window.handle, window);
+  return window.handle;
+}
+
+WindowHandle SimPlatform::AddExternalWindow(const std::wstring& className,
+                                            std::uint32_t processId) {
+  SimWindow window;
+  window.handle = nextHandle_++;
+  window.className = className;
+  window.processId = processId;
+  window.visible = true;
   windows_.emplace(window.handle, window);
   return window.handle;
 }
@@ -55,7 +68,7 @@ void SimPlatform::DestroyTree(WindowHandle window) {
   // Like the system: the window hears of it first, then its children go.
   if (SimWindow* w = Live(window)) {
     w->destroying = true;
-    w->handler->HandleMessage({window, platform::msg::Destroy, 0, 0});
+    if (w->handler != nullptr) w->handler->HandleMessage({window, platform::msg::Destroy, 0, 0});
   }
   std::vector<WindowHandle> children;
   for (const auto& [handle, w] : windows_)
@@ -222,6 +235,7 @@ std::intptr_t SimPlatform::DispatchMessage(const Message& message) {
   }
   SimWindow* w = Live(message.window);
   if (w == nullptr) return 0;
+  if (w->handler == nullptr) return DefaultHandling(message);  // an external window
   return w->handler->HandleMessage(message);
 }
 
@@ -259,6 +273,33 @@ void SimPlatform::KillTimer(WindowHandle window, std::uintptr_t id) {
   timers_.erase(std::remove_if(timers_.begin(), timers_.end(),
                                [&](const Timer& t) { return t.window == window && t.id == id; }),
                 timers_.end());
+}
+
+std::vector<platform::TopLevelWindow> SimPlatform::TopLevelWindows() {
+  std::vector<platform::TopLevelWindow> result;
+  for (auto it = windows_.rbegin(); it != windows_.rend(); ++it)
+    if (it->second.parent == 0)
+      result.push_back({it->first, it->second.className, it->second.processId});
+  return result;
+}
+
+void SimPlatform::MakeTopMost(WindowHandle window) {
+  if (SimWindow* w = Live(window)) w->exStyle |= platform::exstyle::TopMost;
+}
+
+void SimPlatform::Sleep(std::uint32_t ms) {
+  const std::uint64_t end = now_ + ms;
+  for (;;) {
+    auto action = std::min_element(actions_.begin(), actions_.end(), [](const Action& a, const Action& b) {
+      return a.due != b.due ? a.due < b.due : a.order < b.order;
+    });
+    if (action == actions_.end() || action->due > end) break;
+    now_ = std::max(now_, action->due);
+    std::function<void()> run = std::move(action->run);
+    actions_.erase(action);
+    run();
+  }
+  now_ = std::max(now_, end);
 }
 
 }  // namespace kxua::sim

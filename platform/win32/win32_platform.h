@@ -53,10 +53,15 @@ class Win32Platform final : public platform::Platform {
   std::intptr_t DispatchMessage(const Message& message) override;
   bool SetTimer(WindowHandle window, std::uintptr_t id, std::uint32_t intervalMs) override;
   void KillTimer(WindowHandle window, std::uintptr_t id) override;
+  std::vector<platform::TopLevelWindow> TopLevelWindows() override;
+  void MakeTopMost(WindowHandle window) override;
+  void ProcessPendingMessages() override;
+  void SetScreenCursor(platform::Cursor cursor) override;
 
   // --- Clock ---------------------------------------------------------------------
   std::uint64_t TickCount() override;
   std::int64_t UnixTime() override;
+  void Sleep(std::uint32_t ms) override;
 
   // --- Text metrics --------------------------------------------------------------
   platform::Size MeasureText(const platform::Font& font, const std::wstring& text) override;
@@ -86,6 +91,10 @@ class Win32Platform final : public platform::Platform {
   platform::Answer AskQuestion(const std::wstring& title, const std::wstring& text) override;
   void BreakIntoDebugger() override;
   std::optional<std::wstring> DescribeError(HRESULT code) override;
+  std::uint32_t ProcessId() override;
+  std::wstring WindowsDirectory() override;
+  std::wstring CurrentDirectory() override;
+  bool ShellOpenFolder(const std::wstring& path) override;
 
   // --- Modules, images and files -----------------------------------------------
   platform::ModuleHandle LoadModule(const std::wstring& path) override;

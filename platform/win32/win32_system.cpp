@@ -1,7 +1,8 @@
 // Clock, COM runtime, known folders and diagnostics on Win32.
-#include <shlobj.h>
-
 #include "platform/win32/win32_platform.h"
+
+#include <shellapi.h>
+#include <shlobj.h>
 
 namespace kxua::win32 {
 
@@ -20,6 +21,23 @@ TickCount64Function FindTickCount64() {
 // Seconds between 1601-01-01 (the FILETIME epoch) and 1970-01-01.
 constexpr std::int64_t kFileTimeToUnixSeconds = 11644473600;
 constexpr std::int64_t kFileTimeUnitsPerSecond = 10000000;
+
+// A string the system writes into a caller's buffer, returning its length, or the
+// size needed (terminator included) when the buffer is too small, or 0 on failure.
+template <class Read>
+std::wstring ReadSystemString(Read read) {
+  std::wstring buffer(MAX_PATH, L'\0');
+  for (int attempt = 0; attempt < 3; ++attempt) {  // the value may grow in between
+    const DWORD length = read(&buffer[0], static_cast<DWORD>(buffer.size()));
+    if (length == 0) return {};
+    if (length < buffer.size()) {
+      buffer.resize(length);
+      return buffer;
+    }
+    buffer.resize(length);
+  }
+  return {};
+}
 
 int FolderId(platform::KnownFolder folder) {
   switch (folder) {
@@ -106,6 +124,36 @@ std::optional<std::wstring> Win32Platform::DescribeError(HRESULT code) {
     text.pop_back();
   if (text.empty()) return std::nullopt;
   return text;
+}
+
+void Win32Platform::Sleep(std::uint32_t ms) { ::Sleep(ms); }
+
+std::uint32_t Win32Platform::ProcessId() { return GetCurrentProcessId(); }
+
+std::wstring Win32Platform::WindowsDirectory() {
+  return ReadSystemString([](wchar_t* buffer, DWORD size) -> DWORD {
+    return GetWindowsDirectoryW(buffer, size);
+  });
+}
+
+std::wstring Win32Platform::CurrentDirectory() {
+  return ReadSystemString([](wchar_t* buffer, DWORD size) -> DWORD {
+    return GetCurrentDirectoryW(size, buffer);
+  });
+}
+
+bool Win32Platform::ShellOpenFolder(const std::wstring& path) {
+  std::wstring folder = path;
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+    const std::size_t separator = folder.find_last_of(L"\\/");
+    if (separator == std::wstring::npos || separator == 0) return false;
+    folder.resize(separator);
+    if (folder.back() == L':') folder += L'\\';  // a drive's root
+  }
+  const auto result = reinterpret_cast<INT_PTR>(
+      ShellExecuteW(nullptr, L"open", folder.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+  return result > 32;  // smaller values are the shell's error codes
 }
 
 }  // namespace kxua::win32

@@ -30,6 +30,20 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT id, WPARAM wParam, LPARAM lPa
   return handler->HandleMessage({ToHandle(window), id, wParam, lParam});
 }
 
+BOOL CALLBACK CollectTopLevelWindow(HWND window, LPARAM list) {
+  wchar_t className[256] = {};
+  const int length = GetClassNameW(window, className, 256);
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  try {
+    reinterpret_cast<std::vector<platform::TopLevelWindow>*>(list)->push_back(
+        {ToHandle(window), std::wstring(className, length > 0 ? length : 0), processId});
+  } catch (...) {
+    return FALSE;  // out of memory: the search sees the windows collected so far
+  }
+  return TRUE;
+}
+
 }  // namespace
 
 Win32Platform::~Win32Platform() {
@@ -199,6 +213,32 @@ bool Win32Platform::SetTimer(WindowHandle window, std::uintptr_t id, std::uint32
 
 void Win32Platform::KillTimer(WindowHandle window, std::uintptr_t id) {
   ::KillTimer(ToHwnd(window), id);
+}
+
+std::vector<platform::TopLevelWindow> Win32Platform::TopLevelWindows() {
+  std::vector<platform::TopLevelWindow> windows;
+  EnumWindows(CollectTopLevelWindow, reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
+void Win32Platform::MakeTopMost(WindowHandle window) {
+  SetWindowPos(ToHwnd(window), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void Win32Platform::ProcessPendingMessages() {
+  MSG native{};
+  while (PeekMessageW(&native, nullptr, 0, 0, PM_REMOVE)) {
+    if (native.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(native.wParam));
+      break;
+    }
+    ::TranslateMessage(&native);
+    DispatchMessageW(&native);
+  }
+}
+
+void Win32Platform::SetScreenCursor(platform::Cursor cursor) {
+  ::SetCursor(LoadCursorW(nullptr, cursor == platform::Cursor::HourGlass ? IDC_WAIT : IDC_ARROW));
 }
 
 }  // namespace kxua::win32

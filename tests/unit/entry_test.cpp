@@ -288,7 +288,7 @@ TEST_F(EntryTest, PreparedActionRunsWithoutAFrame) {
   ASSERT_EQ(2u, actions->Requests().size());
   for (const auto& request : actions->Requests()) {
     EXPECT_EQ(L"", request.action);
-    EXPECT_EQ(VT_DISPATCH, request.argumentType);
+    EXPECT_EQ(VT_DISPATCH, request.argument.type);
     EXPECT_EQ(L"Prepared", request.objectName);
   }
   EXPECT_EQ(0, TestFrame::log.created);

@@ -463,5 +463,46 @@ TEST(SimPlatformCom, CreateInstanceUsesTheRegisteredClassObjectWithBalancedRefer
   EXPECT_EQ(factory.refs, 1u);
 }
 
+// --- Waiting and other windows -----------------------------------------------------
+
+TEST_F(SimPlatformTest, SleepRunsActionsButLeavesMessagesAndTimersForTheLoop) {
+  WindowHandle w = NewWindow();
+  sim_.SetTimer(w, 1, 10);
+  sim_.PostMessage(w, msg::User, 0, 0);
+  std::vector<std::uint64_t> ran;
+  sim_.At(15, [&] { ran.push_back(sim_.TickCount()); });
+  sim_.At(40, [&] { ran.push_back(sim_.TickCount()); });
+
+  sim_.Sleep(30);
+
+  EXPECT_EQ(std::vector<std::uint64_t>{15}, ran);
+  EXPECT_EQ(30u, sim_.TickCount());
+  EXPECT_TRUE(log_.empty()) << "a sleeping thread handles no messages";
+  sim_.ProcessPendingMessages();
+  const std::vector<Seen> expected = {{w, msg::User, 0, 30}, {w, msg::Timer, 1, 30}};
+  EXPECT_EQ(expected, log_) << "pumping dispatches what is waiting without moving time";
+  EXPECT_EQ(30u, sim_.TickCount());
+}
+
+TEST_F(SimPlatformTest, ExternalWindowsAreListedAndCloseByDefault) {
+  WindowHandle own = NewWindow();
+  NewWindow(own);  // children are not top-level
+  WindowHandle dialog = sim_.AddExternalWindow(L"#32770", 4242);
+
+  const auto windows = sim_.TopLevelWindows();
+  ASSERT_EQ(2u, windows.size());
+  EXPECT_EQ(dialog, windows[0].handle) << "the newest on top";
+  EXPECT_EQ(L"#32770", windows[0].className);
+  EXPECT_EQ(4242u, windows[0].processId);
+  EXPECT_EQ(own, windows[1].handle);
+  EXPECT_EQ(sim::SimPlatform::kWindowClassName, windows[1].className);
+  EXPECT_EQ(sim_.ProcessId(), windows[1].processId);
+
+  sim_.MakeTopMost(dialog);
+  EXPECT_NE(0u, sim_.GetExStyle(dialog) & platform::exstyle::TopMost);
+  sim_.SendMessage(dialog, msg::Close, 0, 0);
+  EXPECT_FALSE(sim_.IsWindow(dialog));
+}
+
 }  // namespace
 }  // namespace kxua

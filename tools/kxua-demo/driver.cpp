@@ -130,10 +130,12 @@ class Recorder {
     }
     json actions = json::array();
     for (const auto& request : product_.Actions().Requests()) {
-      actions.push_back({{"action", WideToUtf8(request.action)},
-                         {"argumentType", request.argumentType},
-                         {"text", WideToUtf8(request.text)},
-                         {"object", WideToUtf8(request.objectName)}});
+      json argument = {{"type", request.argument.type}};
+      if (request.argument.type == VT_BSTR) argument["text"] = WideToUtf8(request.argument.text);
+      if (request.argument.object) argument["object"] = WideToUtf8(request.objectName);
+      if (request.argument.type != VT_BSTR && !request.argument.object)
+        argument["number"] = request.argument.number;
+      actions.push_back({{"action", WideToUtf8(request.action)}, {"argument", argument}});
     }
     json pending = json::object();
     for (std::int32_t list : {ListAlerts, ListNotifications, ListCampaigns})
