@@ -217,12 +217,27 @@ class System {
   ~System() = default;
 };
 
+// Files of the product's installation.
+class Files {
+ public:
+  // Larger files are refused: nothing the library reads from disk comes near it.
+  static constexpr std::size_t kLargestFile = 16 * 1024 * 1024;
+
+  // The whole content of the file at `path` (a Windows path; "\" separates folders);
+  // nothing when it is missing, unreadable or larger than kLargestFile.
+  virtual std::optional<std::vector<std::uint8_t>> ReadFile(const std::wstring& path) = 0;
+
+ protected:
+  ~Files() = default;
+};
+
 class Platform : public Windowing,
                  public Clock,
                  public TextMetrics,
                  public ComRuntime,
                  public Registry,
-                 public System {
+                 public System,
+                 public Files {
  public:
   virtual ~Platform() = default;
 };

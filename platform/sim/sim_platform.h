@@ -133,6 +133,14 @@ class SimPlatform final : public platform::Platform {
   void BreakIntoDebugger() override { ++debuggerBreaks_; }
   std::optional<std::wstring> DescribeError(HRESULT code) override;
 
+  // --- Files ---------------------------------------------------------------------
+  // An in-memory file system. Paths compare as on Windows: letter case ignored and
+  // "/" the same as "\\".
+  void SetFile(const std::wstring& path, std::vector<std::uint8_t> content);
+  std::optional<std::vector<std::uint8_t>> ReadFile(const std::wstring& path) override;
+  // How many reads were asked for `path`, found or not.
+  int FileReads(const std::wstring& path) const;
+
  private:
   struct Timer {
     WindowHandle window;
@@ -191,6 +199,9 @@ class SimPlatform final : public platform::Platform {
   platform::Answer answer_ = platform::Answer::No;
   std::vector<std::wstring> debugLines_;
   int debuggerBreaks_ = 0;
+  static std::wstring FileKey(const std::wstring& path);
+  std::map<std::wstring, std::vector<std::uint8_t>> files_;  // by FileKey
+  std::map<std::wstring, int> fileReads_;
 };
 
 // Installs a fresh simulation as the current platform for the lifetime of a test.

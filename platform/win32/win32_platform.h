@@ -79,6 +79,9 @@ class Win32Platform final : public platform::Platform {
   void BreakIntoDebugger() override;
   std::optional<std::wstring> DescribeError(HRESULT code) override;
 
+  // --- Files ---------------------------------------------------------------------
+  std::optional<std::vector<std::uint8_t>> ReadFile(const std::wstring& path) override;
+
  private:
   // Registers the window class on first use; 0 when the system refuses.
   ATOM WindowClass();
