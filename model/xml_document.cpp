@@ -5,6 +5,7 @@
 #include <limits>
 #include <sstream>
 #include <string_view>
+#include <vector>
 
 #include <boost/property_tree/xml_parser.hpp>
 
@@ -15,15 +16,21 @@ namespace kxua {
 
 namespace {
 
-// A quick scan of the markup that finds the deepest element nesting, stopping once
-// `limit` is passed. Comments, CDATA sections, processing instructions, declarations
-// and quoted attribute values are skipped, so that what they hold cannot hide tags.
-bool NestingWithin(std::string_view text, std::size_t limit) {
-  std::size_t depth = 0;
+// A scan of the markup before parsing: element nesting must stay within `limit`
+// levels, and every end tag must close the element open at that point (the parser
+// checks neither). Comments, CDATA sections, processing instructions, declarations
+// and quoted attribute values are skipped, so that what they hold cannot pose as tags.
+bool WellNested(std::string_view text, std::size_t limit) {
+  std::vector<std::string_view> open;
   std::size_t i = 0;
   auto skipPast = [&](std::string_view end) {
     const std::size_t found = text.find(end, i);
     i = found == std::string_view::npos ? text.size() : found + end.size();
+  };
+  auto nameAt = [&](std::size_t start) {
+    std::size_t end = start;
+    while (end < text.size() && std::strchr(" \t\r\n/>", text[end]) == nullptr) ++end;
+    return text.substr(start, end - start);
   };
   while (i < text.size()) {
     if (text[i] != '<') {
@@ -40,10 +47,11 @@ bool NestingWithin(std::string_view text, std::size_t limit) {
     } else if (rest.substr(0, 2) == "<!") {
       skipPast(">");
     } else if (rest.substr(0, 2) == "</") {
-      if (depth > 0) --depth;
+      if (open.empty() || open.back() != nameAt(i + 2)) return false;
+      open.pop_back();
       skipPast(">");
     } else {
-      // An opening tag: find its end outside quoted values.
+      // A start tag: find its end outside quoted values.
       char quote = 0;
       std::size_t k = i + 1;
       for (; k < text.size(); ++k) {
@@ -56,8 +64,11 @@ bool NestingWithin(std::string_view text, std::size_t limit) {
           break;
         }
       }
-      const bool selfClosing = k < text.size() && text[k - 1] == '/';
-      if (!selfClosing && ++depth > limit) return false;
+      const bool empty = k < text.size() && text[k - 1] == '/';
+      if (!empty) {
+        if (open.size() == limit) return false;
+        open.push_back(nameAt(i + 1));
+      }
       i = k + 1;
     }
   }
@@ -69,12 +80,14 @@ bool NestingWithin(std::string_view text, std::size_t limit) {
 std::optional<XmlElement> ParseXml(const std::vector<std::uint8_t>& text) {
   if (text.size() > kLargestXml) return std::nullopt;
   const std::string_view view(reinterpret_cast<const char*>(text.data()), text.size());
-  if (!NestingWithin(view, kDeepestXml)) return std::nullopt;
+  if (!WellNested(view, kDeepestXml)) return std::nullopt;
   try {
     std::istringstream stream{std::string(view)};
     XmlElement document;
     boost::property_tree::read_xml(stream, document,
                                    boost::property_tree::xml_parser::no_comments);
+    // Text that holds no element at all is no document either.
+    if (document.empty()) return std::nullopt;
     return document;
   } catch (const std::exception&) {
     // Malformed or truncated markup, or no memory for the tree.

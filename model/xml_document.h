@@ -19,8 +19,9 @@ inline constexpr std::size_t kDeepestXml = 64;
 // Larger documents are refused: the tree costs many times the text.
 inline constexpr std::size_t kLargestXml = 4 * 1024 * 1024;
 
-// The document in `text`; nothing when it is malformed, truncated, deeper than
-// kDeepestXml or larger than kLargestXml.
+// The document in `text`; nothing when it is malformed (end tags that do not match
+// included), truncated, without an element, deeper than kDeepestXml or larger than
+// kLargestXml. Unknown entities stay as written.
 std::optional<XmlElement> ParseXml(const std::vector<std::uint8_t>& text);
 
 // Calls `visit` for every element named `name` at any depth below `root`, in
