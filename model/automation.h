@@ -36,6 +36,8 @@ class Variant {
   Variant() { VariantInit(&value_); }
   Variant(const Variant&) = delete;
   Variant& operator=(const Variant&) = delete;
+  // Takes over what `other` holds, leaving it empty.
+  Variant(Variant&& other) noexcept : value_(other.value_) { VariantInit(&other.value_); }
   ~Variant() { VariantClear(&value_); }
 
   VARIANT* Receive() {

@@ -1,5 +1,5 @@
-// UTF-8 to and from the wide strings of the system (UTF-16 on Windows, UTF-32
-// elsewhere). Invalid input never fails: each bad byte becomes U+FFFD.
+// UTF-8 text from files, as the wide strings the rest of the library uses, and
+// back for the reports the tools write.
 #pragma once
 
 #include <string>
@@ -7,7 +7,13 @@
 
 namespace kxua {
 
-std::wstring Utf8ToWide(std::string_view text);
-std::string WideToUtf8(std::wstring_view text);
+// Decodes `text`. Every byte that does not start a well-formed sequence (stray
+// continuation bytes, overlong forms, surrogates, code points above U+10FFFF,
+// sequences cut short) becomes one U+FFFD, and decoding resumes at the next byte.
+// Characters beyond U+FFFF become surrogate pairs where wchar_t has 16 bits.
+std::wstring WideFromUtf8(std::string_view text);
+
+// Encodes `text`. Unpaired surrogates and values past U+10FFFF become U+FFFD.
+std::string Utf8FromWide(std::wstring_view text);
 
 }  // namespace kxua

@@ -311,12 +311,14 @@ class Images {
   ~Images() = default;
 };
 
+// Files of the product's installation.
 class Files {
  public:
-  // Files above this size are not read.
-  static constexpr std::uint64_t kLargestFile = 64 * 1024 * 1024;
+  // Larger files are refused: nothing the library reads from disk comes near it.
+  static constexpr std::size_t kLargestFile = 16 * 1024 * 1024;
 
-  // The whole content of the file at `path`; nothing when it cannot be read.
+  // The whole content of the file at `path` (a Windows path; "\" separates folders);
+  // nothing when it is missing, unreadable or larger than kLargestFile.
   virtual std::optional<std::vector<std::uint8_t>> ReadFile(const std::wstring& path) = 0;
 
  protected:

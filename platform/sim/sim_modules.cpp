@@ -37,10 +37,6 @@ int SimPlatform::LoadedModuleCount() const {
   return loads;
 }
 
-void SimPlatform::SetFile(const std::wstring& path, std::vector<std::uint8_t> content) {
-  files_[Folded(path)] = std::move(content);
-}
-
 platform::ModuleHandle SimPlatform::LoadModule(const std::wstring& path) {
   auto entry = modules_.find(Folded(path));
   if (entry == modules_.end()) return 0;
@@ -64,12 +60,6 @@ std::optional<std::vector<std::uint8_t>> SimPlatform::ReadResource(platform::Mod
     return resource->second;
   }
   return std::nullopt;
-}
-
-std::optional<std::vector<std::uint8_t>> SimPlatform::ReadFile(const std::wstring& path) {
-  auto file = files_.find(Folded(path));
-  if (file == files_.end() || file->second.size() > kLargestFile) return std::nullopt;
-  return file->second;
 }
 
 }  // namespace kxua::sim

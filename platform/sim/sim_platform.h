@@ -183,7 +183,7 @@ class SimPlatform final : public platform::Platform {
   // Records the request; the shell always obliges.
   bool ShellOpenFolder(const std::wstring& path) override;
 
-  // --- Modules, images and files -----------------------------------------------
+  // --- Modules and images -----------------------------------------------------
   // Resources of a simulated module by type (upper case, such as L"PNG") and id.
   using Resources = std::map<std::pair<std::wstring, std::uint32_t>, std::vector<std::uint8_t>>;
   // Makes `resources` loadable as the module `name`: a bare file name or a full
@@ -192,9 +192,6 @@ class SimPlatform final : public platform::Platform {
   void AddModule(const std::wstring& name, Resources resources);
   // Loads not yet matched by an unload, over all modules.
   int LoadedModuleCount() const;
-  // A file that ReadFile finds at `path` (case-insensitively).
-  void SetFile(const std::wstring& path, std::vector<std::uint8_t> content);
-
   platform::ModuleHandle LoadModule(const std::wstring& path) override;
   void UnloadModule(platform::ModuleHandle module) override;
   std::optional<std::vector<std::uint8_t>> ReadResource(platform::ModuleHandle module,
@@ -202,7 +199,14 @@ class SimPlatform final : public platform::Platform {
                                                         const std::wstring& type) override;
   // libpng, with the same refusals as the system's decoder.
   std::optional<platform::Bitmap> DecodePng(const std::uint8_t* data, std::size_t size) override;
+
+  // --- Files ---------------------------------------------------------------------
+  // An in-memory file system. Paths compare as on Windows: letter case ignored and
+  // "/" the same as "\\".
+  void SetFile(const std::wstring& path, std::vector<std::uint8_t> content);
   std::optional<std::vector<std::uint8_t>> ReadFile(const std::wstring& path) override;
+  // How many reads were asked for `path`, found or not.
+  int FileReads(const std::wstring& path) const;
 
  private:
   struct Timer {
@@ -275,11 +279,13 @@ class SimPlatform final : public platform::Platform {
     int loads = 0;
   };
   std::map<std::wstring, SimModule> modules_;  // by lower-case name
-  std::map<std::wstring, std::vector<std::uint8_t>> files_;  // by lower-case path
   platform::Cursor cursor_ = platform::Cursor::Default;
   std::wstring windowsDirectory_ = L"C:\\Windows";
   std::wstring currentDirectory_ = L"C:\\Users\\Public";
   std::vector<std::wstring> openedFolders_;
+  static std::wstring FileKey(const std::wstring& path);
+  std::map<std::wstring, std::vector<std::uint8_t>> files_;  // by FileKey
+  std::map<std::wstring, int> fileReads_;
 };
 
 // Installs a fresh simulation as the current platform for the lifetime of a test.

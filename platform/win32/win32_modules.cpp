@@ -32,23 +32,4 @@ std::optional<std::vector<std::uint8_t>> Win32Platform::ReadResource(platform::M
   return std::vector<std::uint8_t>(first, first + size);
 }
 
-std::optional<std::vector<std::uint8_t>> Win32Platform::ReadFile(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-  std::optional<std::vector<std::uint8_t>> content;
-  LARGE_INTEGER size{};
-  if (GetFileSizeEx(file, &size) && size.QuadPart >= 0 &&
-      static_cast<std::uint64_t>(size.QuadPart) <= kLargestFile) {
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size.QuadPart));
-    DWORD read = 0;
-    if (bytes.empty() ||
-        (::ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) &&
-         read == bytes.size()))
-      content = std::move(bytes);
-  }
-  CloseHandle(file);
-  return content;
-}
-
 }  // namespace kxua::win32

@@ -104,6 +104,8 @@ class Win32Platform final : public platform::Platform {
                                                         const std::wstring& type) override;
   // Through the Windows Imaging Component, on a thread where COM is initialised.
   std::optional<platform::Bitmap> DecodePng(const std::uint8_t* data, std::size_t size) override;
+
+  // --- Files ---------------------------------------------------------------------
   std::optional<std::vector<std::uint8_t>> ReadFile(const std::wstring& path) override;
 
  private:

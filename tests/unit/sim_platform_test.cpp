@@ -419,6 +419,20 @@ class CountingFactory final : public IClassFactory {
   Counted product;
 };
 
+TEST(SimPlatformFiles, PathsCompareAsOnWindowsAndLargeFilesAreRefused) {
+  sim::SimPlatform sim;
+  sim.SetFile(L"C:\\ProgramData\\Orvex\\a.xml", {1, 2, 3});
+  EXPECT_EQ((std::vector<std::uint8_t>{1, 2, 3}), sim.ReadFile(L"c:/programdata/ORVEX/A.XML"));
+  EXPECT_FALSE(sim.ReadFile(L"C:\\ProgramData\\Orvex\\b.xml"));
+  EXPECT_EQ(1, sim.FileReads(L"C:\\PROGRAMDATA\\orvex\\a.xml"));
+  EXPECT_EQ(1, sim.FileReads(L"c:\\programdata\\orvex\\B.xml")) << "missing files count too";
+
+  sim.SetFile(L"C:\\big", std::vector<std::uint8_t>(platform::Files::kLargestFile));
+  EXPECT_TRUE(sim.ReadFile(L"C:\\big"));
+  sim.SetFile(L"C:\\big", std::vector<std::uint8_t>(platform::Files::kLargestFile + 1));
+  EXPECT_FALSE(sim.ReadFile(L"C:\\big"));
+}
+
 TEST(SimPlatformCom, CreateInstanceUsesTheRegisteredClassObjectWithBalancedReferences) {
   sim::SimPlatform sim;
   CountingFactory factory;

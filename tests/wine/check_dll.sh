@@ -16,7 +16,7 @@ else
   echo "FAIL exports: '$exports'"; failed=1
 fi
 
-system_dlls=" advapi32.dll comctl32.dll gdi32.dll kernel32.dll msvcrt.dll ole32.dll oleaut32.dll shell32.dll user32.dll windowscodecs.dll version.dll shlwapi.dll uxtheme.dll "
+system_dlls=" advapi32.dll comctl32.dll gdi32.dll kernel32.dll msvcrt.dll ole32.dll oleaut32.dll shell32.dll user32.dll windowscodecs.dll version.dll shlwapi.dll uxtheme.dll ws2_32.dll "
 for name in $(printf '%s\n' "$headers" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z'); do
   case "$system_dlls" in
     *" $name "*) echo "ok   imports $name" ;;

@@ -68,7 +68,7 @@ class Recorder {
     std::optional<ToastState> state = target_.Toast();
     if (state && state->visible && !state->frame.empty() && !(last_ && *last_ == *state))
       shown_.push_back({{"at", target_.Now()},
-                        {"frame", WideToUtf8(state->frame)},
+                        {"frame", Utf8FromWide(state->frame)},
                         {"bounds", BoundsJson(state->bounds)}});
     last_ = state;
     if (running_) target_.At(target_.Now() + kSampleInterval, [this] { Sample(); });
@@ -131,11 +131,11 @@ class Recorder {
     json actions = json::array();
     for (const auto& request : product_.Actions().Requests()) {
       json argument = {{"type", request.argument.type}};
-      if (request.argument.type == VT_BSTR) argument["text"] = WideToUtf8(request.argument.text);
-      if (request.argument.object) argument["object"] = WideToUtf8(request.objectName);
+      if (request.argument.type == VT_BSTR) argument["text"] = Utf8FromWide(request.argument.text);
+      if (request.argument.object) argument["object"] = Utf8FromWide(request.objectName);
       if (request.argument.type != VT_BSTR && !request.argument.object)
         argument["number"] = request.argument.number;
-      actions.push_back({{"action", WideToUtf8(request.action)}, {"argument", argument}});
+      actions.push_back({{"action", Utf8FromWide(request.action)}, {"argument", argument}});
     }
     json pending = json::object();
     for (std::int32_t list : {ListAlerts, ListNotifications, ListCampaigns})

@@ -35,9 +35,9 @@ std::int32_t ListOf(const json& alert, const std::string& where) {
 }
 
 Value ValueOf(const std::string& name, const json& v, const std::string& where) {
-  Value value{Utf8ToWide(name), std::int32_t{0}};
+  Value value{WideFromUtf8(name), std::int32_t{0}};
   if (v.is_string()) {
-    value.value = Utf8ToWide(v.get<std::string>());
+    value.value = WideFromUtf8(v.get<std::string>());
   } else if (v.is_boolean()) {
     value.value = v.get<bool>();
   } else if (v.is_number_integer()) {
@@ -89,7 +89,7 @@ Scenario ParseScenario(const std::string& text) {
   Scenario scenario;
   if (document.contains("language")) {
     if (!document["language"].is_string()) Fail("language", "must be a text such as \"eng\"");
-    scenario.language = Utf8ToWide(document["language"].get<std::string>());
+    scenario.language = WideFromUtf8(document["language"].get<std::string>());
   }
   if (document.contains("end")) {
     if (!document["end"].is_number_unsigned()) Fail("end", "must be milliseconds, a whole number");
