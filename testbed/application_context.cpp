@@ -1,14 +1,11 @@
 #include "testbed/application_context.h"
 
 #include "platform/platform.h"
+#include "testbed/recorded_value.h"
 
 namespace kxua::testbed {
 
 namespace {
-
-std::wstring ToString(BSTR text) {
-  return text == nullptr ? std::wstring() : std::wstring(text, SysStringLen(text));
-}
 
 // Every creation of the context class hands out the one context.
 class ContextFactory final : public ComObject<IClassFactory> {

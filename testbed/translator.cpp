@@ -1,13 +1,14 @@
 #include "testbed/translator.h"
 
+#include "testbed/recorded_value.h"
+
 namespace kxua::testbed {
 
 HRESULT Dictionary::Translate(BSTR textId, BSTR* text) {
   if (text == nullptr) return E_POINTER;
   *text = nullptr;
   ++calls_;
-  const std::wstring id = textId == nullptr ? std::wstring() : std::wstring(textId, SysStringLen(textId));
-  auto it = texts_.find(id);
+  auto it = texts_.find(ToString(textId));
   if (it == texts_.end()) return E_FAIL;
   *text = SysAllocStringLen(it->second.data(), static_cast<UINT>(it->second.size()));
   return *text != nullptr ? S_OK : E_OUTOFMEMORY;

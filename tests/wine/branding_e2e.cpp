@@ -11,18 +11,13 @@
 #include "model/product_folders.h"
 #include "model/white_label_catalogue.h"
 #include "platform/platform.h"
+#include "tests/wine/check.h"
 
 namespace {
 
 using namespace kxua;
 
-int passed = 0;
-int failed = 0;
-
-void Check(bool ok, const char* what) {
-  std::printf("%s %s\n", ok ? "ok  " : "FAIL", what);
-  (ok ? passed : failed)++;
-}
+using wine::Check;
 
 constexpr char kCatalogue[] =
     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -122,6 +117,5 @@ int main() {
   DeleteFileW(encipheredPath.c_str());
   RemoveDirectoryW(folder.c_str());
 
-  std::printf("%d passed, %d failed\n", passed, failed);
-  return failed == 0 ? 0 : 1;
+  return wine::Summary();
 }

@@ -11,18 +11,13 @@
 #include "model/zym_utils.h"
 #include "testbed/alerts_manager.h"
 #include "testbed/application_context.h"
+#include "tests/wine/check.h"
 
 namespace {
 
 using namespace kxua;
 
-int passed = 0;
-int failed = 0;
-
-void Check(bool ok, const char* what) {
-  std::printf("%s %s\n", ok ? "ok  " : "FAIL", what);
-  (ok ? passed : failed)++;
-}
+using wine::Check;
 
 // The testbed's manager with a hook in the check the host makes first in every run,
 // so that a test can act from inside a run, on its thread.
@@ -162,6 +157,5 @@ int main(int argc, char** argv) {
 
   context->Release();
   FreeLibrary(dll);
-  std::printf("%d passed, %d failed\n", passed, failed);
-  return failed == 0 ? 0 : 1;
+  return wine::Summary();
 }

@@ -12,18 +12,13 @@
 
 #include "platform/platform.h"
 #include "ui/pictures.h"
+#include "tests/wine/check.h"
 
 namespace {
 
 using namespace kxua;
 
-int passed = 0;
-int failed = 0;
-
-void Check(bool ok, const std::string& what) {
-  std::printf("%s %s\n", ok ? "ok  " : "FAIL", what.c_str());
-  (ok ? passed : failed)++;
-}
+void Check(bool ok, const std::string& what) { wine::Check(ok, what.c_str()); }
 
 std::wstring Widen(const std::string& text) { return std::wstring(text.begin(), text.end()); }
 
@@ -139,7 +134,6 @@ int main(int argc, char** argv) {
   Check(GetModuleHandleW(L"KXUAResources.dll") == nullptr,
         "the library is unloaded once its holders are gone");
 
-  std::printf("%d passed, %d failed\n", passed, failed);
   CoUninitialize();
-  return failed == 0 ? 0 : 1;
+  return wine::Summary();
 }

@@ -18,18 +18,13 @@
 #include "testbed/application_context.h"
 #include "testbed/com_object.h"
 #include "testbed/notification.h"
+#include "tests/wine/check.h"
 
 namespace {
 
 using namespace kxua;
 
-int passed = 0;
-int failed = 0;
-
-void Check(bool ok, const char* what) {
-  std::printf("%s %s\n", ok ? "ok  " : "FAIL", what);
-  (ok ? passed : failed)++;
-}
+using wine::Check;
 
 bool IsDirectory(const std::wstring& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
@@ -171,6 +166,5 @@ int main() {
   CheckDirectories();
   CheckMessagePumping();
   CheckPropertiesWait();
-  std::printf("%d passed, %d failed\n", passed, failed);
-  return failed == 0 ? 0 : 1;
+  return wine::Summary();
 }
