@@ -5,6 +5,7 @@
 
 #include "host/frame_registry.h"
 #include "kxua/values.h"
+#include "model/alert_colors.h"
 #include "model/actions.h"
 #include "model/notification.h"
 
@@ -35,10 +36,16 @@ std::int32_t TToastMainForm::CallBackPart::OnAlertsChanged() {
 }
 
 TToastMainForm::TToastMainForm(IUIAlertsManager* manager, IZYMApplicationContext* context)
-    : manager_(manager), context_(context) {
+    : manager_(manager),
+      context_(context),
+      // FIXME: the companion library's answer joins when the modern toast path lands.
+      settings_(*productSettings_, [] { return false; }) {
   CreateHandle({0, kExStyle,
                 {kOffScreen, kOffScreen, kOffScreen + kClientWidth, kOffScreen + kClientHeight},
                 L"TToastMainForm"});
+  productSettings_->Initialize(CZYMUtils::kAlertClient, context_.Get());
+  LoadAlertColors();
+  translator_->Initialize(CZYMUtils::kAlertClient, context_.Get());
   closeMessage_ = platform::Get().RegisterMessage(kCloseSysAlertsName);
   TimerNewAlert.SetOnTimer([this] {
     TimerNewAlert.SetEnabled(false);
@@ -119,19 +126,35 @@ void TToastMainForm::ProcessAlerts() {
   for (std::int32_t list : {ListAlerts, ListNotifications, ListCampaigns})
     manager_->GetCount(list, counts[static_cast<std::size_t>(list)]);
 
+  // An alert that may not appear now is removed for good, not held back.
   if (counts[ListAlerts] > 0) {
     currentList_ = ListAlerts;
+    if (!gameMode_.MayShowAskAlert() || AnsweredForFullScreen()) return CloseCurrentAlert();
     CreateSingleAlertFrame();
     ShowIfHidden();
   } else if (counts[ListNotifications] > 0) {
     currentList_ = ListNotifications;
+    if (!gameMode_.MayShowInfoAlert()) return CloseCurrentAlert();
     CreateNotificationFrame();
     ShowIfHidden();
   } else if (counts[ListCampaigns] > 0) {
     currentList_ = ListCampaigns;
+    if (!gameMode_.MayShowCampaignAlert()) return CloseCurrentAlert();
     CreateCampaignFrame();
     ShowIfHidden();
   }
+}
+
+bool TToastMainForm::AnsweredForFullScreen() {
+  if (!gameMode_.FullScreenSuppresses()) return false;
+  IUIAlertSource* source = nullptr;
+  manager_->GetAlert(currentList_, 0, source);
+  IUINotification* notification = source != nullptr ? source->Item(0) : nullptr;
+  if (notification == nullptr || ReadFlag(notification, key::FullScreenVisible, true)) return false;
+  // Without a default the product's preset answer stands.
+  if (std::optional<std::int32_t> answer = FindNumber(notification, key::DefaultResponse))
+    notification->SetResponse(*answer);
+  return true;
 }
 
 void TToastMainForm::CreateSingleAlertFrame() {

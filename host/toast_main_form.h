@@ -7,7 +7,10 @@
 #include <memory>
 
 #include "frames/common/alert_frame.h"
+#include "host/game_mode.h"
 #include "host/placement.h"
+#include "host/product_settings.h"
+#include "model/zym_utils.h"
 #include "kxua/alerts.h"
 #include "kxua/services.h"
 #include "model/com_ptr.h"
@@ -95,8 +98,16 @@ class TToastMainForm final : public ui::Window {
   std::unique_ptr<AlertFrame> CreateFrame(std::int32_t list, std::int32_t formType,
                                           IUIAlertSource* source, IUINotification* notification);
 
+  // The single alert at the head of its list is answered for the user, unshown,
+  // when full-screen programs must not be disturbed and it is not meant for them.
+  bool AnsweredForFullScreen();
+
   IUIAlertsManager* const manager_;
   ComPtr<IZYMApplicationContext> context_;
+  std::shared_ptr<CZYMUtils> productSettings_ = std::make_shared<CZYMUtils>();
+  std::shared_ptr<CZYMUtils> translator_ = std::make_shared<CZYMUtils>();
+  ProductSettings settings_;
+  GameModeRules gameMode_{settings_};
   CallBackPart callBack_{*this};
   std::unique_ptr<AlertFrame> frame_;
   std::int32_t currentList_ = -1;

@@ -41,4 +41,10 @@ bool ReadFlag(IUINotification* notification, const wchar_t* key, bool fallback) 
   return value != 0;
 }
 
+std::optional<std::int32_t> FindNumber(IUINotification* notification, const wchar_t* key) {
+  std::int32_t value = 0;
+  if (notification == nullptr || notification->GetNumber(key, value) != 0) return std::nullopt;
+  return value;
+}
+
 }  // namespace kxua

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "kxua/alerts.h"
@@ -25,5 +26,7 @@ std::int32_t ReadNumber(IUINotification* notification, const wchar_t* key, std::
 std::uint64_t ReadNumber64(IUINotification* notification, const wchar_t* key,
                            std::uint64_t fallback = 0);
 bool ReadFlag(IUINotification* notification, const wchar_t* key, bool fallback);
+// The number when the notification has it; nothing otherwise.
+std::optional<std::int32_t> FindNumber(IUINotification* notification, const wchar_t* key);
 
 }  // namespace kxua

@@ -1,6 +1,9 @@
 // The host window during a run: where the toast appears, how it keeps its place,
 // when it becomes activatable, keys, and alerts that expire.
+#include "model/alert_colors.h"
+#include "model/product_info.h"
 #include "run_fixture.h"
+#include "testbed/demo_brand.h"
 
 namespace kxua {
 namespace {
@@ -128,6 +131,64 @@ TEST_F(ToastTest, AnsweringBeforeTheExpiryStopsIt) {
   EXPECT_EQ(0, Run());
   EXPECT_EQ(std::vector<std::int32_t>{ResponseAllow}, alert->Responses());
   EXPECT_EQ(30010u, sim->TickCount()) << "the expiry timer must not keep the run alive";
+}
+
+// The demo brand's product information: game mode on, informative alerts blocked
+// while a program runs full-screen, ask alerts not.
+class GameModeRunTest : public ToastTest {
+ protected:
+  GameModeRunTest() {
+    testbed::InstallDemoBrand(*sim, testbed::FileForm::Plain);
+    sim->SetNotificationState(3);  // a Direct3D program in full screen
+  }
+  ~GameModeRunTest() override {
+    ProductInfoManager::ResetForTests();
+    ResetAlertColorsForTests();
+  }
+  // The product information makes its own context, of the product's class.
+  testbed::ContextClassRegistration contextClass{context};
+};
+
+TEST_F(GameModeRunTest, BlockedKindsAreRemovedUnshownAndAskAlertsAnsweredByDefault) {
+  ScopedFrame paging(ListNotifications, notifications_form::TfrGenericMalware, TestFrame::Paging);
+  auto detection = Alert(notifications_form::TfrGenericMalware);
+  manager.AddNotification(detection);
+  auto askHidden = Alert(alerts_form::TfrGenericInformative);
+  askHidden->SetFlag(key::FullScreenVisible, false);
+  askHidden->SetNumber(key::DefaultResponse, ResponseDeny);
+  manager.Add(ListAlerts, askHidden);
+  auto askNoDefault = Alert(alerts_form::TfrGenericInformative);
+  askNoDefault->SetFlag(key::FullScreenVisible, false);
+  manager.Add(ListAlerts, askNoDefault);
+  auto askVisible = Alert(alerts_form::TfrGenericInformative);  // FullScreenVisible absent
+  manager.Add(ListAlerts, askVisible);
+  sim->At(20, [this] {
+    ASSERT_NE(nullptr, Host().CurrentFrame());
+    Host().CurrentFrame()->RequestClose();
+  });
+
+  EXPECT_EQ(0, Run());
+  EXPECT_EQ(1, TestFrame::log.created) << "only the ask alert meant for full screen appears";
+  EXPECT_EQ(askVisible.get(), TestFrame::log.notification);
+  EXPECT_EQ(std::vector<std::int32_t>{ResponseDeny}, askHidden->Responses());
+  EXPECT_TRUE(askNoDefault->Responses().empty());
+  EXPECT_EQ(4u, manager.Removals().size()) << "every alert removed, the detection unshown";
+  EXPECT_EQ(0u, manager.Pending(ListNotifications));
+}
+
+TEST_F(GameModeRunTest, WithoutAFullScreenProgramEverythingAppears) {
+  sim->SetNotificationState(5);
+  ScopedFrame paging(ListNotifications, notifications_form::TfrGenericMalware, TestFrame::Paging);
+  manager.AddNotification(Alert(notifications_form::TfrGenericMalware));
+  sim->At(20, [this] { Host().CurrentFrame()->RequestClose(); });
+  EXPECT_EQ(0, Run());
+  EXPECT_EQ(1, TestFrame::log.created);
+}
+
+TEST_F(GameModeRunTest, TheHostLoadsTheAlertColours) {
+  sim->At(5, [] { KXUA_Finalize(); });
+  EXPECT_EQ(0, Run());
+  EXPECT_NE(0u, AlertColor(kAlertTitleBackColor));
 }
 
 }  // namespace
