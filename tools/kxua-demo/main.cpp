@@ -15,10 +15,6 @@
 
 #include "tools/kxua-demo/driver.h"
 
-namespace kxua::demo {
-std::unique_ptr<Target> MakeTarget(const std::string& dllPath);
-}  // namespace kxua::demo
-
 int main(int argc, char** argv) {
   using namespace kxua::demo;
   std::string scenarioPath, out = "kxua-demo-out", dll;

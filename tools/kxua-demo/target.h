@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -39,5 +40,9 @@ class Target {
   virtual std::int32_t Initialize(IUIAlertsManager* manager, IUnknown* context) = 0;
   virtual std::int32_t Finalize() = 0;
 };
+
+// The target of this build: the simulation natively, the DLL at `dllPath` (or by
+// its bare name) on Windows.
+std::unique_ptr<Target> MakeTarget(const std::string& dllPath);
 
 }  // namespace kxua::demo

@@ -1,0 +1,87 @@
+// The demo runner: scenarios that are wrong are refused with the place of the
+// fault, and a run's report says what a person saw and what the product got.
+#include <gtest/gtest.h>
+
+#include "run_fixture.h"
+#include "tools/kxua-demo/driver.h"
+
+namespace kxua::demo {
+namespace {
+
+TEST(DemoScenario, FaultsAreNamedWithTheirPlace) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"{", "not valid JSON"},
+      {"[]", "must be a JSON object"},
+      {R"({"alerts": {}})", "alerts: must be a list"},
+      {R"({"alerts": [{"list": "other"}]})", "alerts[0]: \"list\""},
+      {R"({"alerts": [{"at": -5}]})", "alerts[0]: \"at\""},
+      {R"({"alerts": [{}, {"values": {"FormType": 1.5}}]})", "alerts[1]: \"FormType\""},
+      {R"({"alerts": [{"values": {"BytesSize": 5000000000}}]})", "does not fit 32 bits"},
+      {R"({"input": [{"at": 5}]})", "input[0]: an input event needs"},
+      {R"({"input": [{"key": "f13"}]})", "input[0]: \"key\""},
+      {R"({"end": "soon"})", "end: "},
+  };
+  for (const auto& [text, message] : cases) {
+    try {
+      ParseScenario(text);
+      ADD_FAILURE() << text << " was accepted";
+    } catch (const ScenarioError& error) {
+      EXPECT_NE(std::string::npos, std::string(error.what()).find(message)) << error.what();
+    }
+  }
+}
+
+TEST(DemoScenario, ValuesKeepTheirTypes) {
+  const Scenario scenario = ParseScenario(R"({"language": "spa", "end": 500, "alerts": [
+      {"at": 20, "list": "notifications", "values": {"FormType": 0, "Path": "C:\\a",
+       "BytesSize": {"number64": 5000000000}, "ResponseNeeded": true,
+       "AlertExpirationDate": {"secondsFromStart": 60}}}]})");
+  EXPECT_EQ(L"spa", scenario.language);
+  EXPECT_EQ(500u, scenario.end);
+  ASSERT_EQ(1u, scenario.alerts.size());
+  const AlertEvent& alert = scenario.alerts[0];
+  EXPECT_EQ(ListNotifications, alert.list);
+  ASSERT_EQ(5u, alert.values.size());
+  const auto value = [&](const wchar_t* name) {
+    for (const Value& v : alert.values)
+      if (v.name == name) return v.value;
+    ADD_FAILURE() << "no value";
+    return alert.values[0].value;
+  };
+  EXPECT_EQ(std::int32_t{0}, std::get<std::int32_t>(value(L"FormType")));
+  EXPECT_EQ(std::wstring(L"C:\\a"), std::get<std::wstring>(value(L"Path")));
+  EXPECT_EQ(5000000000u, std::get<std::uint64_t>(value(L"BytesSize")));
+  EXPECT_TRUE(std::get<bool>(value(L"ResponseNeeded")));
+  EXPECT_EQ(60, std::get<Value::SecondsFromStart>(value(L"AlertExpirationDate")).seconds);
+}
+
+TEST(DemoRun, ReportsShownAlertsRemovalsAndRuns) {
+  TestFrame::log = {};
+  ScopedFrame frame(ListAlerts, alerts_form::TfrGenericInformative, TestFrame::Single);
+  // The first alert is on screen when the run is finalized, so it stays pending
+  // and appears again in the second run, which the later notification starts.
+  const Scenario scenario = ParseScenario(R"({"end": 3000, "alerts": [
+      {"values": {"FormType": 13}},
+      {"at": 1000, "list": "notifications", "values": {"FormType": 99}}],
+      "input": [{"at": 500, "finalize": true}]})");
+  auto target = MakeTarget("");
+  const nlohmann::json report = RunScenario(scenario, *target);
+  EXPECT_EQ("simulation", report["platform"]);
+  EXPECT_EQ(0, report["result"]);
+  EXPECT_EQ(2, report["runs"]);
+  ASSERT_EQ(2u, report["shown"].size()) << report.dump();
+  for (const auto& shown : report["shown"]) {
+    EXPECT_EQ("TestFrame", shown["frame"]);
+    EXPECT_EQ(302, shown["bounds"]["width"]);
+    EXPECT_EQ(1613, shown["bounds"]["left"]);
+  }
+  EXPECT_EQ(0, report["shown"][0]["at"]);
+  EXPECT_EQ(1010, report["shown"][1]["at"]) << "seen at the first look after the second run began";
+  // The single alert on screen is never replaced: the notification waits behind it.
+  EXPECT_EQ(1, report["pending"]["alerts"]);
+  EXPECT_EQ(1, report["pending"]["notifications"]);
+  EXPECT_TRUE(report["removed"].empty());
+}
+
+}  // namespace
+}  // namespace kxua::demo
