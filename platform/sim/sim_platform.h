@@ -22,6 +22,20 @@ using platform::Message;
 using platform::Rect;
 using platform::WindowHandle;
 
+// One drawing operation recorded by the simulated canvas, in client coordinates.
+struct DisplayItem {
+  enum class Kind { Fill, Frame, Line, Text, Picture };
+  Kind kind = Kind::Fill;
+  Rect rect;                  // Line: from (left, top) to (right, bottom)
+  platform::Color color = 0;
+  platform::Font font;        // Text
+  std::wstring text;          // Text: one laid-out line
+  const platform::Bitmap* bitmap = nullptr;  // Picture
+  std::uint8_t opacity = 255;                // Picture
+  int penWidth = 1;                          // Frame
+  Rect clip;                  // the clip in force
+};
+
 struct SimWindow {
   WindowHandle handle = 0;
   WindowHandle parent = 0;
@@ -30,6 +44,11 @@ struct SimWindow {
   Rect bounds;
   bool visible = false;
   bool destroying = false;
+  bool alphaEnabled = false;
+  std::uint8_t alpha = 255;
+  bool invalid = false;
+  bool tracksLeave = false;
+  std::vector<DisplayItem> displayList;  // of the latest paint
 };
 
 class SimPlatform final : public platform::Platform {
@@ -73,6 +92,20 @@ class SimPlatform final : public platform::Platform {
   const std::vector<std::wstring>& DebugLines() const { return debugLines_; }
   int DebuggerBreaks() const { return debuggerBreaks_; }
 
+  // Mouse input at client coordinates of `window`, delivered at once as the system
+  // would: a leave to the window the mouse left (when it asked for one), the cursor
+  // query, then the move or button message. Window 0 moves the mouse off every window.
+  void MouseMove(WindowHandle window, int x, int y);
+  void MouseDown(WindowHandle window, int x, int y);
+  void MouseUp(WindowHandle window, int x, int y);
+  void Click(WindowHandle window, int x, int y);
+  // Delivers msg::Paint to every invalid window now.
+  void PaintPending();
+  platform::Cursor CurrentCursor() const { return cursor_; }
+  WindowHandle Captured() const { return capture_; }
+  // The display list of the latest paint of `window`; empty for an unknown window.
+  const std::vector<DisplayItem>& DisplayList(WindowHandle window) const;
+
   // --- Windowing ---------------------------------------------------------------
   WindowHandle CreateWindow(const platform::WindowSpec& spec,
                             platform::WindowHandler* handler) override;
@@ -99,6 +132,17 @@ class SimPlatform final : public platform::Platform {
   std::intptr_t DispatchMessage(const Message& message) override;
   bool SetTimer(WindowHandle window, std::uintptr_t id, std::uint32_t intervalMs) override;
   void KillTimer(WindowHandle window, std::uintptr_t id) override;
+
+  // --- Graphics ------------------------------------------------------------------
+  void Invalidate(WindowHandle window) override;
+  void PaintWindow(WindowHandle window,
+                   const std::function<void(platform::Canvas&)>& paint) override;
+  void SetAlpha(WindowHandle window, bool enabled, std::uint8_t alpha) override;
+  void TrackMouseLeave(WindowHandle window) override;
+  void SetCursor(platform::Cursor cursor) override { cursor_ = cursor; }
+  void SetCapture(WindowHandle window) override { capture_ = window; }
+  void ReleaseCapture() override { capture_ = 0; }
+  platform::Point ClientToScreen(WindowHandle window, platform::Point point) override;
 
   // --- Clock ---------------------------------------------------------------------
   std::uint64_t TickCount() override { return now_; }
@@ -164,6 +208,9 @@ class SimPlatform final : public platform::Platform {
   // `message` with its message. False when none is due.
   bool TakeDue(std::uint64_t limit, Message& message);
   void DestroyTree(WindowHandle window);
+  // Takes the paint message of the first invalid window; false when none is.
+  bool TakePaint(Message& message);
+  void MouseMessage(WindowHandle window, std::uint32_t id, int x, int y);
   SimWindow* Live(WindowHandle window);
   static RegistryKey MakeRegistryKey(platform::RegistryRoot root, const std::wstring& key,
                                      const std::wstring& name);
@@ -191,6 +238,10 @@ class SimPlatform final : public platform::Platform {
   platform::Answer answer_ = platform::Answer::No;
   std::vector<std::wstring> debugLines_;
   int debuggerBreaks_ = 0;
+
+  platform::Cursor cursor_ = platform::Cursor::Arrow;
+  WindowHandle capture_ = 0;
+  WindowHandle mouseWindow_ = 0;
 };
 
 // Installs a fresh simulation as the current platform for the lifetime of a test.

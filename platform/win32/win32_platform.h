@@ -14,6 +14,9 @@ namespace kxua::win32 {
 
 // A GDI font for `font`; the caller deletes it.
 HFONT CreateGdiFont(const platform::Font& font);
+// A GDI font for `font` kept for the life of the process (a layout uses a handful),
+// so painting does not create and delete fonts on every paint.
+HFONT SharedGdiFont(const platform::Font& font);
 
 using platform::Message;
 using platform::Rect;
@@ -52,6 +55,17 @@ class Win32Platform final : public platform::Platform {
   std::intptr_t DispatchMessage(const Message& message) override;
   bool SetTimer(WindowHandle window, std::uintptr_t id, std::uint32_t intervalMs) override;
   void KillTimer(WindowHandle window, std::uintptr_t id) override;
+
+  // --- Graphics ------------------------------------------------------------------
+  void Invalidate(WindowHandle window) override;
+  void PaintWindow(WindowHandle window,
+                   const std::function<void(platform::Canvas&)>& paint) override;
+  void SetAlpha(WindowHandle window, bool enabled, std::uint8_t alpha) override;
+  void TrackMouseLeave(WindowHandle window) override;
+  void SetCursor(platform::Cursor cursor) override;
+  void SetCapture(WindowHandle window) override;
+  void ReleaseCapture() override;
+  platform::Point ClientToScreen(WindowHandle window, platform::Point point) override;
 
   // --- Clock ---------------------------------------------------------------------
   std::uint64_t TickCount() override;

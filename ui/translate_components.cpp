@@ -1,0 +1,49 @@
+#include "ui/translate_components.h"
+
+#include <set>
+
+#include "ui/control.h"
+#include "ui/html_label.h"
+
+namespace kxua::ui {
+
+namespace {
+
+void TranslateText(CZYMUtils& utils, Control& control) {
+  // The runtime's buffer holds the text and its terminating null.
+  control.SetCaption(utils.Translate(control.Caption().substr(0, kTextBuffer - 1)));
+}
+
+}  // namespace
+
+std::wstring TranslateMultiline(CZYMUtils& utils, const std::wstring& text) {
+  const std::size_t last = text.find_last_not_of(L"\r\n");
+  if (last == std::wstring::npos) return {};
+  if (last + 1 == text.size()) return utils.Translate(text);
+  return utils.Translate(text.substr(0, last + 1)) + text.substr(last + 1);
+}
+
+void TranslateComponents(CZYMUtils& utils, Component* root) {
+  if (root == nullptr) return;
+  if (auto* control = dynamic_cast<Control*>(root)) TranslateText(utils, *control);
+  static const std::set<std::wstring> kCaptionClasses = {
+      L"THTMLRadioButton", L"TAdvSmoothTabPage", L"TAdvOfficeRadioButton", L"THTMLCheckBox"};
+  static const std::set<std::wstring> kKeptClasses = {L"TEdit", L"TMemo", L"TListBox"};
+  // A handler may not run in between, but copy anyway: captions can resize controls.
+  const std::vector<Component*> owned = root->Components();
+  for (Component* component : owned) {
+    const std::wstring className = component->ClassName();
+    auto* control = dynamic_cast<Control*>(component);
+    if (control == nullptr) continue;
+    if (kCaptionClasses.count(className) != 0) {
+      control->SetCaption(utils.Translate(control->Caption()));
+    } else if (className == L"THTMLabel") {
+      if (auto* label = dynamic_cast<HtmlLabel*>(component))
+        label->SetHTMLText(TranslateMultiline(utils, label->HTMLText()));
+    } else if (kKeptClasses.count(className) == 0) {
+      TranslateText(utils, *control);
+    }
+  }
+}
+
+}  // namespace kxua::ui
