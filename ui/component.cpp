@@ -26,6 +26,7 @@ Component::~Component() {
 }
 
 void Component::DestroyComponents() {
+  destroying_ = true;
   while (!components_.empty()) delete components_.back();  // each one unlinks itself
 }
 

@@ -46,6 +46,9 @@ class Component {
   const std::vector<Component*>& Components() const { return components_; }
   // The owned component of that name (case-insensitive, as the runtime); null if none.
   Component* FindComponent(const std::wstring& name) const;
+  // True once this component or its owner started destroying what it owns: no
+  // layout or event work is worth doing any more.
+  bool Destroying() const { return destroying_ || (owner_ != nullptr && owner_->Destroying()); }
   template <typename T>
   T* Find(const std::wstring& name) const {
     return dynamic_cast<T*>(FindComponent(name));
@@ -60,6 +63,7 @@ class Component {
   Component* owner_;
   std::wstring name_;
   std::vector<Component*> components_;
+  bool destroying_ = false;
 };
 
 }  // namespace kxua::ui

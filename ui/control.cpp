@@ -16,7 +16,7 @@ Control::~Control() {
   if (parent_ != nullptr) {
     auto& siblings = parent_->controls_;
     siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
-    if (!parent_->aligning_) parent_->Realign();
+    if (!parent_->aligning_ && !parent_->Destroying()) parent_->Realign();
   }
 }
 
@@ -32,7 +32,8 @@ void Control::SetParent(Control* parent) {
   parent_ = parent;
   if (parent_ != nullptr) {
     parent_->controls_.push_back(this);
-    ChildChanged(*this);
+    // The parent's font may be a new one to fit.
+    if (parentFont_) ParentFontChanged();
     parent_->Realign();
   }
   Invalidate();
@@ -63,7 +64,7 @@ Size Control::Constrain(Size size) const {
 }
 
 Size Control::AutoSized(int width, int height) {
-  if (!autoSize_) return {width, height};
+  if (!autoSize_ || autoSizeSuspended_ > 0) return {width, height};
   const Size wanted = PreferredSize(width, height);
   // The parent decides the dimensions the alignment stretches.
   switch (align_) {
@@ -112,6 +113,10 @@ void Control::SetBounds(int left, int top, int width, int height) {
 void Control::ChildChanged(Control& child) {
   if (aligning_) return;
   if (child.align_ != Align::None || autoSize_) Realign();
+}
+
+void Control::ResumeAutoSize() {
+  if (autoSizeSuspended_ > 0 && --autoSizeSuspended_ == 0) Realign();
 }
 
 void Control::Realign() {
@@ -191,7 +196,7 @@ Size Control::PreferredSize(int width, int height) {
   // that fill the rest do not count: they take what is left.
   int stackedDown = 0, stackedAcross = 0, band = 0;
   int farRight = 0, farBottom = 0;
-  bool stretchesAcross = false;
+  bool stretchesAcross = false, decidesWidth = false, decidesHeight = false;
   for (Control* child : controls_) {
     if (!child->visible_) continue;
     const Spacing m = child->alignWithMargins_ ? child->margins_ : Spacing{};
@@ -199,25 +204,30 @@ Size Control::PreferredSize(int width, int height) {
       case Align::Top:
       case Align::Bottom:
         stackedDown += child->height_ + m.top + m.bottom;
-        stretchesAcross = true;
+        stretchesAcross = decidesHeight = true;
         break;
       case Align::Left:
       case Align::Right:
         stackedAcross += child->width_ + m.left + m.right;
         band = std::max(band, child->height_ + m.top + m.bottom);
+        decidesWidth = decidesHeight = true;
         break;
       case Align::Client: stretchesAcross = true; break;
       case Align::None:
         farRight = std::max(farRight, child->left_ + child->width_);
         farBottom = std::max(farBottom, child->top_ + child->height_);
+        decidesWidth = decidesHeight = true;
         break;
     }
   }
   int wantedHeight = std::max(padding_.top + stackedDown + band + padding_.bottom,
                               farBottom + padding_.bottom);
   int wantedWidth = std::max(padding_.left + stackedAcross + padding_.right, farRight + padding_.right);
-  // Children stretched across take the width they are given, so it stays.
+  // Children stretched across take the width they are given, so it stays; a side
+  // no child decides keeps its size too.
   if (stretchesAcross) wantedWidth = std::max(wantedWidth, width);
+  if (!decidesWidth && !stretchesAcross) wantedWidth = width;
+  if (!decidesHeight) wantedHeight = height;
   return {wantedWidth, wantedHeight};
 }
 
@@ -320,7 +330,15 @@ void Control::SetFont(const platform::Font& font) {
   font_ = font;
   parentFont_ = false;
   if (autoSize_) SetBounds(left_, top_, width_, height_);
+  for (Control* child : std::vector<Control*>(controls_))
+    if (child->parentFont_) child->ParentFontChanged();
   Invalidate();
+}
+
+void Control::ParentFontChanged() {
+  if (autoSize_) SetBounds(left_, top_, width_, height_);
+  for (Control* child : std::vector<Control*>(controls_))
+    if (child->parentFont_) child->ParentFontChanged();
 }
 
 void Control::SetFontColor(Color color) {
@@ -333,7 +351,7 @@ void Control::SetFontColor(Color color) {
 void Control::SetParentFont(bool on) {
   if (on == parentFont_) return;
   parentFont_ = on;
-  if (autoSize_) SetBounds(left_, top_, width_, height_);
+  ParentFontChanged();
   Invalidate();
 }
 

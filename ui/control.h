@@ -105,6 +105,11 @@ class Control : public Component {
   void SetAutoSize(bool on);
   // Aligns the children again and, for a control that sizes itself, fits it anew.
   void Realign();
+  // While suspended (the calls nest) the control does not size itself, so that a
+  // layout being loaded is not fitted with half its properties in; resuming it the
+  // last time fits it at once. Alignment goes on meanwhile.
+  void SuspendAutoSize() { ++autoSizeSuspended_; }
+  void ResumeAutoSize();
 
   // --- State and looks ------------------------------------------------------------
   bool Visible() const { return visible_; }
@@ -180,6 +185,9 @@ class Control : public Component {
   void AlignControls(int oldWidth, int oldHeight);
   void ChildChanged(Control& child);
   void Changed();  // repaint and let the parent align again
+  // The font this control inherits is another one: fit again, and so do the
+  // children that inherit it in turn.
+  void ParentFontChanged();
 
   Control* parent_ = nullptr;
   std::vector<Control*> controls_;
@@ -192,6 +200,7 @@ class Control : public Component {
   SizeConstraints constraints_;
   bool autoSize_ = false;
   bool aligning_ = false;
+  int autoSizeSuspended_ = 0;
   bool fitting_ = false;
   bool visible_ = true;
   bool enabled_ = true;

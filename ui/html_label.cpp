@@ -40,6 +40,15 @@ void EndWithEllipsis(Line& line, int width) {
     line.width -= last.rect.Width() - w;
     last.rect.right = last.rect.left + w;
   }
+  // "..." follows the last word, not the space after it.
+  while (!line.fragments.empty() && !line.fragments.back().text.empty() &&
+         line.fragments.back().text.back() == L' ') {
+    HtmlFragment& f = line.fragments.back();
+    f.text.pop_back();
+    const int w = Measure(f.font, f.text).width;
+    line.width -= f.rect.Width() - w;
+    f.rect.right = f.rect.left + w;
+  }
   if (line.fragments.empty()) return;
   HtmlFragment& last = line.fragments.back();
   last.text += HtmlLabel::kEllipsis;

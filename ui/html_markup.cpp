@@ -172,6 +172,8 @@ class Parser {
     } else if (n == L"hr") {
       Add(HtmlItem::Kind::Rule);
     } else if (n == L"p") {
+      if (tag.closing && !paragraph_) return;
+      paragraph_ = !tag.closing;
       if (!AtLineStart()) Add(HtmlItem::Kind::LineBreak);
       align_ = HtmlAlign::Left;
       if (!tag.closing) {
@@ -212,6 +214,7 @@ class Parser {
   HtmlStyle style_;
   HtmlAlign align_ = HtmlAlign::Left;
   int bold_ = 0, italic_ = 0, underline_ = 0;
+  bool paragraph_ = false;
   std::vector<HtmlStyle> fonts_;
 };
 

@@ -186,6 +186,15 @@ class Loader final : public LayoutContext {
     top.component = &root_;
     CheckRoot(top);
     for (Node& child : top.children) Create(child, &root_);
+    // Fitted once every property is in, the deepest controls first.
+    std::vector<Control*> held;
+    Hold(top, held);
+    struct Release {
+      std::vector<Control*>& held;
+      ~Release() {
+        for (auto it = held.rbegin(); it != held.rend(); ++it) (*it)->ResumeAutoSize();
+      }
+    } release{held};
     Apply(top);
   }
 
@@ -210,12 +219,15 @@ class Loader final : public LayoutContext {
   void CheckRoot(const Node& top) {
     const std::string declared = TextOf(top, "class");
     const std::string inherits = TextOf(top, "inherits");
-    const std::string actual = std::string(root_.ClassName().begin(), root_.ClassName().end());
+    const std::wstring className = root_.ClassName();
+    const std::string actual(className.begin(), className.end());
     if (declared.empty()) Fail(top, "class", "the root has no \"class\"");
     if (declared != actual && inherits != actual)
       Fail(top, "class", "the layout is for " + declared + ", not " + actual);
-    rootClass_ = classes_.Find(actual);
-    if (rootClass_ == nullptr) Fail(top, "class", "unknown class " + actual);
+    // A frame's own class is not registered: its properties are its base class's.
+    rootClass_ = classes_.Find(declared);
+    if (rootClass_ == nullptr) rootClass_ = classes_.Find(inherits);
+    if (rootClass_ == nullptr) Fail(top, "class", "unknown class " + declared);
   }
 
   void Create(Node& node, Component* parent) {
@@ -237,6 +249,14 @@ class Loader final : public LayoutContext {
       control->SetParent(parentControl);
     }
     for (Node& child : node.children) Create(child, component);
+  }
+
+  static void Hold(Node& node, std::vector<Control*>& held) {
+    if (auto* control = dynamic_cast<Control*>(node.component)) {
+      control->SuspendAutoSize();
+      held.push_back(control);
+    }
+    for (Node& child : node.children) Hold(child, held);
   }
 
   void Apply(Node& node) {

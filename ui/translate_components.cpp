@@ -9,9 +9,9 @@ namespace kxua::ui {
 
 namespace {
 
+// The whole text: a long caption is not cut to a fixed buffer on its way through.
 void TranslateText(CZYMUtils& utils, Control& control) {
-  // The runtime's buffer holds the text and its terminating null.
-  control.SetCaption(utils.Translate(control.Caption().substr(0, kTextBuffer - 1)));
+  control.SetCaption(utils.Translate(control.Caption()));
 }
 
 }  // namespace
@@ -29,7 +29,6 @@ void TranslateComponents(CZYMUtils& utils, Component* root) {
   static const std::set<std::wstring> kCaptionClasses = {
       L"THTMLRadioButton", L"TAdvSmoothTabPage", L"TAdvOfficeRadioButton", L"THTMLCheckBox"};
   static const std::set<std::wstring> kKeptClasses = {L"TEdit", L"TMemo", L"TListBox"};
-  // A handler may not run in between, but copy anyway: captions can resize controls.
   const std::vector<Component*> owned = root->Components();
   for (Component* component : owned) {
     const std::wstring className = component->ClassName();

@@ -9,9 +9,6 @@
 
 namespace kxua::ui {
 
-// The text of a control is read as the runtime's text buffer holds it.
-inline constexpr std::size_t kTextBuffer = 1024;
-
 // `text` translated as one id, keeping its trailing line breaks; a text of nothing
 // but line breaks becomes empty.
 std::wstring TranslateMultiline(CZYMUtils& utils, const std::wstring& text);

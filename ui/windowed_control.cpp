@@ -145,6 +145,10 @@ void WindowedControl::MouseMoved(Point point) {
     RestartHint();
   }
   if (hovered_ != nullptr) hovered_->MouseMove(ToControl(*hovered_, point));
+  // The system asks for the cursor before it reports the move, so set it again here
+  // for the place the mouse has reached.
+  platform::Get().SetCursor(hovered_ != nullptr ? hovered_->CursorAt(ToControl(*hovered_, point))
+                                                : platform::Cursor::Arrow);
 }
 
 void WindowedControl::MouseLeft() {
