@@ -107,6 +107,9 @@ class Win32Platform final : public platform::Platform {
   std::mutex lastMutex_;
   MSG last_{};
 
+  std::mutex measureMutex_;
+  HDC measureDc_ = nullptr;  // for MeasureText, made on first use
+
   // Where GetTickCount64 is missing (before Vista), GetTickCount widened by
   // counting its wraps, which it does every 49.7 days.
   std::mutex tickMutex_;

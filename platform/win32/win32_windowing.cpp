@@ -33,6 +33,7 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT id, WPARAM wParam, LPARAM lPa
 }  // namespace
 
 Win32Platform::~Win32Platform() {
+  if (measureDc_ != nullptr) DeleteDC(measureDc_);
   if (windowClass_ != 0) UnregisterClassW(MAKEINTATOM(windowClass_), module_);
 }
 
