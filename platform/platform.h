@@ -47,6 +47,7 @@ inline constexpr std::uint32_t LeftButtonUp = 0x0202;
 inline constexpr std::uint32_t RightButtonDown = 0x0204;
 inline constexpr std::uint32_t RightButtonUp = 0x0205;
 inline constexpr std::uint32_t MouseLeave = 0x02A3;
+inline constexpr std::uint32_t CaptureChanged = 0x0215;
 }  // namespace msg
 
 // Extended window styles.
@@ -286,6 +287,7 @@ class Graphics {
   // Asks for one msg::MouseLeave when the mouse next leaves the window.
   virtual void TrackMouseLeave(WindowHandle window) = 0;
   virtual void SetCursor(Cursor cursor) = 0;
+  // The window that loses the mouse hears msg::CaptureChanged.
   virtual void SetCapture(WindowHandle window) = 0;
   virtual void ReleaseCapture() = 0;
   virtual Point ClientToScreen(WindowHandle window, Point point) = 0;

@@ -16,6 +16,7 @@ WindowedControl::WindowedControl(Component* owner) : Control(owner) {
 }
 
 WindowedControl::~WindowedControl() {
+  *alive_ = false;
   // The children go while this control can still hear about them; then the window.
   DestroyComponents();
   hovered_ = pressed_ = nullptr;
@@ -95,6 +96,10 @@ std::intptr_t WindowedControl::WndProc(const platform::Message& message) {
       tracking_ = false;
       MouseLeft();
       return 0;
+    case platform::msg::CaptureChanged:
+      // Someone else has the mouse now (a drag's move loop, for one): the press is over.
+      pressed_ = nullptr;
+      return 0;
     case platform::msg::LeftButtonDown: ButtonDown(PointOf(message.lParam), MouseButton::Left); return 0;
     case platform::msg::LeftButtonUp: ButtonUp(PointOf(message.lParam), MouseButton::Left); return 0;
     case platform::msg::RightButtonDown: ButtonDown(PointOf(message.lParam), MouseButton::Right); return 0;
@@ -137,14 +142,18 @@ void WindowedControl::MouseMoved(Point point) {
   }
   // While a button is held the pressed control keeps the mouse.
   Control* under = pressed_ != nullptr ? pressed_ : ControlAt(point);
+  const std::shared_ptr<bool> alive = alive_;
   if (under != hovered_) {
     Control* left = hovered_;
     hovered_ = under;
     if (left != nullptr) left->MouseLeave();
+    if (!*alive) return;
     if (hovered_ == under && under != nullptr) under->MouseEnter();
+    if (!*alive) return;
     RestartHint();
   }
   if (hovered_ != nullptr) hovered_->MouseMove(ToControl(*hovered_, point));
+  if (!*alive) return;
   // The system asks for the cursor before it reports the move, so set it again here
   // for the place the mouse has reached.
   platform::Get().SetCursor(hovered_ != nullptr ? hovered_->CursorAt(ToControl(*hovered_, point))
@@ -181,13 +190,15 @@ void WindowedControl::ButtonUp(Point point, MouseButton button) {
   event.sender = target;
   event.point = ToControl(*target, point);
   event.button = button;
+  const std::shared_ptr<bool> alive = alive_;
   target->MouseUp(event);
   // A click is a press and release on the same control; the handlers above may have
-  // hidden or removed it.
-  if (button == MouseButton::Left && target->Showing() &&
-      target->Enabled() && ControlAt(point) == target)
+  // hidden or removed it, or this window.
+  if (!*alive) return;
+  if (button == MouseButton::Left && target->Showing() && target->Enabled() &&
+      ControlAt(point) == target)
     target->Click(ToControl(*target, point));
-  if (ControlAt(point) != hovered_) MouseMoved(point);
+  if (*alive && ControlAt(point) != hovered_) MouseMoved(point);
 }
 
 void WindowedControl::RestartHint() {

@@ -56,6 +56,9 @@ class WindowedControl : public Control, public Window {
   void HideHint();
   Point ToControl(Control& control, Point point);
 
+  // Cleared when the control goes, so that input handling can tell when a handler
+  // destroyed it.
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
   Control* hovered_ = nullptr;
   Control* pressed_ = nullptr;
   bool tracking_ = false;

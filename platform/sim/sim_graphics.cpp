@@ -143,6 +143,12 @@ void SimPlatform::TrackMouseLeave(WindowHandle window) {
   if (SimWindow* w = Live(window)) w->tracksLeave = true;
 }
 
+void SimPlatform::SetCapture(WindowHandle window) {
+  const WindowHandle lost = capture_;
+  capture_ = window;
+  if (lost != 0 && lost != window) DispatchMessage({lost, platform::msg::CaptureChanged, 0, 0});
+}
+
 platform::Point SimPlatform::ClientToScreen(WindowHandle window, platform::Point point) {
   for (const SimWindow* w = Live(window); w != nullptr; w = Live(w->parent)) {
     point.x += w->bounds.left;

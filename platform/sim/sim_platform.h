@@ -140,8 +140,8 @@ class SimPlatform final : public platform::Platform {
   void SetAlpha(WindowHandle window, bool enabled, std::uint8_t alpha) override;
   void TrackMouseLeave(WindowHandle window) override;
   void SetCursor(platform::Cursor cursor) override { cursor_ = cursor; }
-  void SetCapture(WindowHandle window) override { capture_ = window; }
-  void ReleaseCapture() override { capture_ = 0; }
+  void SetCapture(WindowHandle window) override;
+  void ReleaseCapture() override { SetCapture(0); }
   platform::Point ClientToScreen(WindowHandle window, platform::Point point) override;
 
   // --- Clock ---------------------------------------------------------------------

@@ -85,6 +85,20 @@ TEST_F(MouseRoutingTest, ClickIsPressAndReleaseOnTheSameControl) {
   EXPECT_EQ(sim_->Captured(), 0u);
 }
 
+TEST_F(MouseRoutingTest, LosingTheMouseEndsThePress) {
+  const auto window = frame_.Handle();
+  button_->OnMouseDown = [this](const ui::Event&) {
+    // What a drag does: give the mouse to the system's move loop.
+    sim_->ReleaseCapture();
+  };
+  sim_->MouseMove(window, 15, 15);
+  sim_->MouseDown(window, 15, 15);
+  sim_->MouseMove(window, 5, 5);
+  sim_->MouseUp(window, 15, 15);
+  EXPECT_EQ(Take(), (Seen{L"enter button", L"leave button", L"enter panel"}))
+      << "the mouse moves freely again and the release clicks nothing";
+}
+
 TEST_F(MouseRoutingTest, DisabledControlsLeaveTheMouseToTheirParent) {
   sim_->Click(frame_.Handle(), 110, 15);
   EXPECT_EQ(Take(), (Seen{L"enter panel", L"down panel 110,15", L"click panel"}));
