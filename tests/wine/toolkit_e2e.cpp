@@ -191,12 +191,18 @@ int main(int argc, char** argv) {
   Check(at(200, 5) == 0x1A5583, "the header band has its colour");
   Check(at(0, 150) == 0xC0C0C0, "the edge shows the form around the frame");
   const platform::Point button = allow.OriginInWindow();
-  Check(at(button.x + 3 + 1, button.y + 3 + 1) == 0x1F7AB0, "the button has the colour of its colour id");
+  Check(at(sample::kEdge + button.x + 3, sample::kEdge + button.y + 3) == 0x1F7AB0,
+        "the button has the colour of its colour id");
+  auto& icon = *frame->Find<ui::Control>(L"MainIcon");
+  const platform::Point iconOrigin = icon.OriginInWindow();
+  Check(at(sample::kEdge + iconOrigin.x + icon.Width() / 2 - 12, sample::kEdge + iconOrigin.y + icon.Height() / 2) ==
+            0x2EB872,
+        "the picture from the resource path is drawn");
   bool dark = false;
   const platform::Point textOrigin = text1.OriginInWindow();
   for (int x = textOrigin.x; x < textOrigin.x + 100 && !dark; ++x)
     for (int y = textOrigin.y; y < textOrigin.y + 16 && !dark; ++y)
-      dark = at(x + 1, y + 1) != 0xFFFFFF;
+      dark = at(sample::kEdge + x, sample::kEdge + y) != 0xFFFFFF;
   Check(dark, "the text is drawn");
   std::printf("screenshot: %s\n", shot.c_str());
 
