@@ -39,7 +39,7 @@ class PropertiesRequestScope {
     owner_.EnablePropertiesPicture(false);
   }
   ~PropertiesRequestScope() {
-    platform::Get().SetScreenCursor(platform::Cursor::Default);
+    platform::Get().SetCursor(platform::Cursor::Arrow);
     owner_.EnablePropertiesPicture(true);
   }
   PropertiesRequestScope(const PropertiesRequestScope&) = delete;
@@ -75,7 +75,7 @@ void ShowFileProperties(IZYMApplicationContext* context, IUINotification* notifi
     system.SendMessage(owner.propertiesWindow, platform::msg::Close, 0, 0);
     owner.propertiesWindow = 0;
   }
-  system.SetScreenCursor(platform::Cursor::HourGlass);
+  system.SetCursor(platform::Cursor::HourGlass);
 
   auto manager = LookUp<IUAAction>(context, progid::ActionManager);
   if (!manager) return;

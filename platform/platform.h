@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -41,6 +42,16 @@ inline constexpr std::uint32_t SysCommand = 0x0112;
 inline constexpr std::uint32_t Sizing = 0x0214;
 inline constexpr std::uint32_t Moving = 0x0216;
 inline constexpr std::uint32_t User = 0x0400;
+inline constexpr std::uint32_t Paint = 0x000F;
+inline constexpr std::uint32_t EraseBackground = 0x0014;
+inline constexpr std::uint32_t SetCursor = 0x0020;
+inline constexpr std::uint32_t MouseMove = 0x0200;
+inline constexpr std::uint32_t LeftButtonDown = 0x0201;
+inline constexpr std::uint32_t LeftButtonUp = 0x0202;
+inline constexpr std::uint32_t RightButtonDown = 0x0204;
+inline constexpr std::uint32_t RightButtonUp = 0x0205;
+inline constexpr std::uint32_t MouseLeave = 0x02A3;
+inline constexpr std::uint32_t CaptureChanged = 0x0215;
 }  // namespace msg
 
 // Extended window styles.
@@ -101,6 +112,10 @@ inline constexpr std::uint32_t Move = 0xF010;
 inline constexpr std::uint32_t DragMove = 0xF012;  // move with the mouse, as a caption drag
 }  // namespace syscommand
 
+// The mouse cursor: the arrow, the hand over links and buttons, the hourglass
+// while the product opens something slow.
+enum class Cursor { Arrow, Hand, HourGlass };
+
 struct Message {
   WindowHandle window = 0;
   std::uint32_t id = 0;
@@ -126,7 +141,6 @@ struct TopLevelWindow {
   std::uint32_t processId = 0;
 };
 
-enum class Cursor { Default, HourGlass };
 
 struct WindowSpec {
   WindowHandle parent = 0;
@@ -186,8 +200,6 @@ class Windowing {
   // Dispatches what is waiting for the calling thread, without waiting for more. A
   // WM_QUIT found ends the pass and is posted again for the loop that owns it.
   virtual void ProcessPendingMessages() = 0;
-  // The cursor shown over every window of the thread until set again.
-  virtual void SetScreenCursor(Cursor cursor) = 0;
 
  protected:
   ~Windowing() = default;
@@ -331,7 +343,74 @@ class Files {
 
 namespace kxua::platform {
 
+// A colour as the layouts store it: 0x00BBGGRR.
+using Color = std::uint32_t;
+
+struct Point {
+  int x = 0;
+  int y = 0;
+  friend bool operator==(const Point& a, const Point& b) { return a.x == b.x && a.y == b.y; }
+};
+
+// How DrawText places text in its rectangle (the system's DT_ values).
+namespace text_format {
+inline constexpr std::uint32_t Left = 0x0000;
+inline constexpr std::uint32_t Center = 0x0001;
+inline constexpr std::uint32_t Right = 0x0002;
+inline constexpr std::uint32_t VCenter = 0x0004;
+inline constexpr std::uint32_t Bottom = 0x0008;
+inline constexpr std::uint32_t WordBreak = 0x0010;
+inline constexpr std::uint32_t SingleLine = 0x0020;
+inline constexpr std::uint32_t PathEllipsis = 0x4000;
+inline constexpr std::uint32_t EndEllipsis = 0x8000;
+}  // namespace text_format
+
+// Drawing into a window's client area during painting. Coordinates are client
+// coordinates; everything drawn is clipped to the innermost pushed clip rectangle.
+class Canvas {
+ public:
+  virtual void FillRect(const Rect& rect, Color color) = 0;
+  // A border `width` pixels wide inside `rect`.
+  virtual void FrameRect(const Rect& rect, Color color, int width) = 0;
+  // From `from` up to, but not including, `to`.
+  virtual void Line(Point from, Point to, Color color) = 0;
+  // Lays `text` out in `rect` with the text_format flags (see LayoutText) and draws it.
+  virtual void DrawText(const Rect& rect, const Font& font, Color color, const std::wstring& text,
+                        std::uint32_t format) = 0;
+  // `bitmap` scaled to `rect`, its own alpha multiplied by `opacity` (255: as is).
+  virtual void DrawBitmap(const Rect& rect, const Bitmap& bitmap, std::uint8_t opacity) = 0;
+  // Narrows the clip to its intersection with `rect` until the matching PopClip.
+  virtual void PushClip(const Rect& rect) = 0;
+  virtual void PopClip() = 0;
+
+ protected:
+  ~Canvas() = default;
+};
+
+// Painting, transparency and the mouse.
+class Graphics {
+ public:
+  // Asks for a msg::Paint of the whole window.
+  virtual void Invalidate(WindowHandle window) = 0;
+  // Only while handling msg::Paint: runs `paint` on a canvas of the whole client
+  // area and shows the result at once (drawn off-screen first, so nothing flickers).
+  virtual void PaintWindow(WindowHandle window, const std::function<void(Canvas&)>& paint) = 0;
+  // Whole-window transparency: `alpha` 0 is invisible, 255 opaque; off draws opaque.
+  virtual void SetAlpha(WindowHandle window, bool enabled, std::uint8_t alpha) = 0;
+  // Asks for one msg::MouseLeave when the mouse next leaves the window.
+  virtual void TrackMouseLeave(WindowHandle window) = 0;
+  virtual void SetCursor(Cursor cursor) = 0;
+  // The window that loses the mouse hears msg::CaptureChanged.
+  virtual void SetCapture(WindowHandle window) = 0;
+  virtual void ReleaseCapture() = 0;
+  virtual Point ClientToScreen(WindowHandle window, Point point) = 0;
+
+ protected:
+  ~Graphics() = default;
+};
+
 class Platform : public Windowing,
+                 public Graphics,
                  public Clock,
                  public TextMetrics,
                  public Desktop,

@@ -22,6 +22,20 @@ using platform::Message;
 using platform::Rect;
 using platform::WindowHandle;
 
+// One drawing operation recorded by the simulated canvas, in client coordinates.
+struct DisplayItem {
+  enum class Kind { Fill, Frame, Line, Text, Picture };
+  Kind kind = Kind::Fill;
+  Rect rect;                  // Line: from (left, top) to (right, bottom)
+  platform::Color color = 0;
+  platform::Font font;        // Text
+  std::wstring text;          // Text: one laid-out line
+  const platform::Bitmap* bitmap = nullptr;  // Picture
+  std::uint8_t opacity = 255;                // Picture
+  int penWidth = 1;                          // Frame
+  Rect clip;                  // the clip in force
+};
+
 struct SimWindow {
   WindowHandle handle = 0;
   WindowHandle parent = 0;
@@ -33,6 +47,11 @@ struct SimWindow {
   bool destroying = false;
   std::wstring className;
   std::uint32_t processId = 0;
+  bool alphaEnabled = false;
+  std::uint8_t alpha = 255;
+  bool invalid = false;
+  bool tracksLeave = false;
+  std::vector<DisplayItem> displayList;  // of the latest paint
 };
 
 class SimPlatform final : public platform::Platform {
@@ -95,11 +114,23 @@ class SimPlatform final : public platform::Platform {
   // for this process, or a window of another process. The system's default handling
   // serves it, so a close message destroys it.
   WindowHandle AddExternalWindow(const std::wstring& className, std::uint32_t processId);
-  platform::Cursor ScreenCursor() const { return cursor_; }
   void SetWindowsDirectory(const std::wstring& path) { windowsDirectory_ = path; }
   void SetCurrentDirectory(const std::wstring& path) { currentDirectory_ = path; }
   // Every folder the shell was asked to show, in order.
   const std::vector<std::wstring>& OpenedFolders() const { return openedFolders_; }
+  // Mouse input at client coordinates of `window`, delivered at once as the system
+  // would: a leave to the window the mouse left (when it asked for one), the cursor
+  // query, then the move or button message. Window 0 moves the mouse off every window.
+  void MouseMove(WindowHandle window, int x, int y);
+  void MouseDown(WindowHandle window, int x, int y);
+  void MouseUp(WindowHandle window, int x, int y);
+  void Click(WindowHandle window, int x, int y);
+  // Delivers msg::Paint to every invalid window now.
+  void PaintPending();
+  platform::Cursor CurrentCursor() const { return cursor_; }
+  WindowHandle Captured() const { return capture_; }
+  // The display list of the latest paint of `window`; empty for an unknown window.
+  const std::vector<DisplayItem>& DisplayList(WindowHandle window) const;
 
   // --- Windowing ---------------------------------------------------------------
   WindowHandle CreateWindow(const platform::WindowSpec& params,
@@ -132,7 +163,17 @@ class SimPlatform final : public platform::Platform {
   void MakeTopMost(WindowHandle window) override;
   // Dispatches what is posted or due now; time does not move.
   void ProcessPendingMessages() override { RunFor(0); }
-  void SetScreenCursor(platform::Cursor cursor) override { cursor_ = cursor; }
+
+  // --- Graphics ------------------------------------------------------------------
+  void Invalidate(WindowHandle window) override;
+  void PaintWindow(WindowHandle window,
+                   const std::function<void(platform::Canvas&)>& paint) override;
+  void SetAlpha(WindowHandle window, bool enabled, std::uint8_t alpha) override;
+  void TrackMouseLeave(WindowHandle window) override;
+  void SetCursor(platform::Cursor cursor) override { cursor_ = cursor; }
+  void SetCapture(WindowHandle window) override;
+  void ReleaseCapture() override { SetCapture(0); }
+  platform::Point ClientToScreen(WindowHandle window, platform::Point point) override;
 
   // --- Clock ---------------------------------------------------------------------
   std::uint64_t TickCount() override { return now_; }
@@ -239,6 +280,9 @@ class SimPlatform final : public platform::Platform {
   // `message` with its message. False when none is due.
   bool TakeDue(std::uint64_t limit, Message& message);
   void DestroyTree(WindowHandle window);
+  // Takes the paint message of the first invalid window; false when none is.
+  bool TakePaint(Message& message);
+  void MouseMessage(WindowHandle window, std::uint32_t id, int x, int y);
   SimWindow* Live(WindowHandle window);
   static RegistryKey MakeRegistryKey(platform::RegistryRoot root, const std::wstring& key,
                                      const std::wstring& name);
@@ -279,13 +323,16 @@ class SimPlatform final : public platform::Platform {
     int loads = 0;
   };
   std::map<std::wstring, SimModule> modules_;  // by lower-case name
-  platform::Cursor cursor_ = platform::Cursor::Default;
   std::wstring windowsDirectory_ = L"C:\\Windows";
   std::wstring currentDirectory_ = L"C:\\Users\\Public";
   std::vector<std::wstring> openedFolders_;
   static std::wstring FileKey(const std::wstring& path);
   std::map<std::wstring, std::vector<std::uint8_t>> files_;  // by FileKey
   std::map<std::wstring, int> fileReads_;
+
+  platform::Cursor cursor_ = platform::Cursor::Arrow;
+  WindowHandle capture_ = 0;
+  WindowHandle mouseWindow_ = 0;
 };
 
 // Installs a fresh simulation as the current platform for the lifetime of a test.

@@ -219,6 +219,7 @@ bool SimPlatform::TakeDue(std::uint64_t limit, Message& message) {
 int SimPlatform::GetMessage(Message& message) {
   for (;;) {
     if (TakePosted(message)) return message.id == platform::msg::Quit ? 0 : 1;
+    if (TakePaint(message)) return 1;
     if (TakeDue(UINT64_MAX, message)) return 1;
     deadlocked_ = true;
     message = {0, platform::msg::Quit, 0, 0};
@@ -248,6 +249,10 @@ void SimPlatform::RunFor(std::uint64_t ms) {
         PostQuit(static_cast<int>(message.wParam));
         break;
       }
+      DispatchMessage(message);
+      continue;
+    }
+    if (TakePaint(message)) {
       DispatchMessage(message);
       continue;
     }

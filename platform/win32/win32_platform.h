@@ -15,6 +15,9 @@ namespace kxua::win32 {
 
 // A GDI font for `font`; the caller deletes it.
 HFONT CreateGdiFont(const platform::Font& font);
+// A GDI font for `font` kept for the life of the process (a layout uses a handful),
+// so painting does not create and delete fonts on every paint.
+HFONT SharedGdiFont(const platform::Font& font);
 
 using platform::Message;
 using platform::Rect;
@@ -56,7 +59,17 @@ class Win32Platform final : public platform::Platform {
   std::vector<platform::TopLevelWindow> TopLevelWindows() override;
   void MakeTopMost(WindowHandle window) override;
   void ProcessPendingMessages() override;
-  void SetScreenCursor(platform::Cursor cursor) override;
+
+  // --- Graphics ------------------------------------------------------------------
+  void Invalidate(WindowHandle window) override;
+  void PaintWindow(WindowHandle window,
+                   const std::function<void(platform::Canvas&)>& paint) override;
+  void SetAlpha(WindowHandle window, bool enabled, std::uint8_t alpha) override;
+  void TrackMouseLeave(WindowHandle window) override;
+  void SetCursor(platform::Cursor cursor) override;
+  void SetCapture(WindowHandle window) override;
+  void ReleaseCapture() override;
+  platform::Point ClientToScreen(WindowHandle window, platform::Point point) override;
 
   // --- Clock ---------------------------------------------------------------------
   std::uint64_t TickCount() override;
@@ -121,6 +134,9 @@ class Win32Platform final : public platform::Platform {
 
   std::mutex lastMutex_;
   MSG last_{};
+
+  std::mutex measureMutex_;
+  HDC measureDc_ = nullptr;  // for MeasureText, made on first use
 
   // Where GetTickCount64 is missing (before Vista), GetTickCount widened by
   // counting its wraps, which it does every 49.7 days.

@@ -11,17 +11,16 @@ HFONT CreateGdiFont(const platform::Font& font) {
 }
 
 platform::Size Win32Platform::MeasureText(const platform::Font& font, const std::wstring& text) {
-  HDC dc = CreateCompatibleDC(nullptr);
-  if (dc == nullptr) return {};
-  HFONT gdiFont = CreateGdiFont(font);
-  HGDIOBJ previous = SelectObject(dc, gdiFont);
+  // Layouts measure word by word: the fonts are shared and the device context kept.
+  std::lock_guard<std::mutex> lock(measureMutex_);
+  if (measureDc_ == nullptr) measureDc_ = CreateCompatibleDC(nullptr);
+  if (measureDc_ == nullptr) return {};
+  SelectObject(measureDc_, SharedGdiFont(font));
   SIZE extent{};
   TEXTMETRICW metrics{};
-  GetTextMetricsW(dc, &metrics);
-  if (!text.empty()) GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &extent);
-  SelectObject(dc, previous);
-  DeleteObject(gdiFont);
-  DeleteDC(dc);
+  GetTextMetricsW(measureDc_, &metrics);
+  if (!text.empty())
+    GetTextExtentPoint32W(measureDc_, text.data(), static_cast<int>(text.size()), &extent);
   return {static_cast<int>(extent.cx), static_cast<int>(metrics.tmHeight)};
 }
 

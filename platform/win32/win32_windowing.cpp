@@ -47,6 +47,7 @@ BOOL CALLBACK CollectTopLevelWindow(HWND window, LPARAM list) {
 }  // namespace
 
 Win32Platform::~Win32Platform() {
+  if (measureDc_ != nullptr) DeleteDC(measureDc_);
   if (windowClass_ != 0) UnregisterClassW(MAKEINTATOM(windowClass_), module_);
 }
 
@@ -235,10 +236,6 @@ void Win32Platform::ProcessPendingMessages() {
     ::TranslateMessage(&native);
     DispatchMessageW(&native);
   }
-}
-
-void Win32Platform::SetScreenCursor(platform::Cursor cursor) {
-  ::SetCursor(LoadCursorW(nullptr, cursor == platform::Cursor::HourGlass ? IDC_WAIT : IDC_ARROW));
 }
 
 }  // namespace kxua::win32

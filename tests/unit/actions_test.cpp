@@ -129,10 +129,10 @@ class PictureFrame final : public PropertiesOwner {
   explicit PictureFrame(SimPlatform& sim) : sim_(sim) {}
   void EnablePropertiesPicture(bool enabled) override {
     pictureStates.push_back(enabled);
-    cursorWhenEnabled = sim_.ScreenCursor();
+    cursorWhenEnabled = sim_.CurrentCursor();
   }
   std::vector<bool> pictureStates;
-  platform::Cursor cursorWhenEnabled = platform::Cursor::Default;
+  platform::Cursor cursorWhenEnabled = platform::Cursor::Arrow;
 
  private:
   SimPlatform& sim_;
@@ -149,7 +149,7 @@ class FilePropertiesTest : public ActionsTest {
 TEST_F(FilePropertiesTest, AsksForTheConvertedPathUnderTheHourglass) {
   const ULONG references = extended->References();
   std::optional<platform::Cursor> cursorDuringWait;
-  sim->At(10, [&] { cursorDuringWait = sim->ScreenCursor(); });
+  sim->At(10, [&] { cursorDuringWait = sim->CurrentCursor(); });
   ShowFileProperties(context, &notification, frame);
 
   const auto requests = actions->Requests();
@@ -162,7 +162,7 @@ TEST_F(FilePropertiesTest, AsksForTheConvertedPathUnderTheHourglass) {
   EXPECT_EQ(std::vector<std::wstring>({progid::ActionManager, progid::ExtendedAction}),
             context->Lookups());
   EXPECT_EQ(platform::Cursor::HourGlass, cursorDuringWait);
-  EXPECT_EQ(platform::Cursor::Default, sim->ScreenCursor());
+  EXPECT_EQ(platform::Cursor::Arrow, sim->CurrentCursor());
   EXPECT_EQ(references, extended->References());
 }
 
@@ -202,7 +202,7 @@ TEST_F(FilePropertiesTest, WaitsForTheDialogOfThisProcess) {
     EXPECT_FALSE(TopMost(*sim, otherProcess));
     EXPECT_FALSE(TopMost(*sim, otherClass));
     EXPECT_EQ(std::vector<bool>({false, true}), owner.pictureStates);
-    EXPECT_EQ(platform::Cursor::Default, sim->ScreenCursor());
+    EXPECT_EQ(platform::Cursor::Arrow, sim->CurrentCursor());
 
     sim->RunFor(10);  // a dialog that came too late appears now
     for (WindowHandle window : {otherProcess, otherClass, dialog}) sim->DestroyWindow(window);
@@ -251,7 +251,7 @@ TEST_F(FilePropertiesTest, MissingPiecesEndTheRequestAtOnce) {
     EXPECT_FALSE(sim->IsWindow(remembered)) << "the earlier dialog is closed first";
     EXPECT_EQ(0u, owner.propertiesWindow);
     EXPECT_EQ(std::vector<bool>({false, true}), owner.pictureStates);
-    EXPECT_EQ(platform::Cursor::Default, sim->ScreenCursor());
+    EXPECT_EQ(platform::Cursor::Arrow, sim->CurrentCursor());
     context->Register(progid::ActionManager, actions);
     context->Register(progid::ExtendedAction, extended);
   }
@@ -266,7 +266,7 @@ TEST_F(FilePropertiesTest, AnAbandonedRequestRestoresThePictureAndCursor) {
   EXPECT_THROW(ShowFileProperties(context, &notification, frame), AutomationError);
   EXPECT_EQ(1u, sim->Questions().size());
   EXPECT_EQ(std::vector<bool>({false, true}), frame.pictureStates);
-  EXPECT_EQ(platform::Cursor::Default, sim->ScreenCursor());
+  EXPECT_EQ(platform::Cursor::Arrow, sim->CurrentCursor());
   EXPECT_TRUE(actions->Requests().empty());
 }
 

@@ -1,0 +1,20 @@
+# kxua_embed_layouts(<target> <function> <layout files...>)
+# Compiles the layout files into <target> as text, reachable through
+# `std::vector<kxua::ui::LayoutSource> kxua::<function>()` (declare it in a header of
+# the target). The files are read again whenever they change.
+function(kxua_embed_layouts target function)
+  set(files)
+  foreach(file IN LISTS ARGN)
+    list(APPEND files ${CMAKE_CURRENT_SOURCE_DIR}/${file})
+  endforeach()
+  set(output ${CMAKE_CURRENT_BINARY_DIR}/${function}.cpp)
+  add_custom_command(
+    OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -DOUTPUT=${output} -DFUNCTION=${function}
+            -DBASE=${PROJECT_SOURCE_DIR} "-DFILES=$<JOIN:${files},|>"
+            -P ${PROJECT_SOURCE_DIR}/cmake/embed_layouts.cmake
+    DEPENDS ${files} ${PROJECT_SOURCE_DIR}/cmake/embed_layouts.cmake
+    COMMENT "Embedding the layouts of ${target}"
+    VERBATIM)
+  target_sources(${target} PRIVATE ${output})
+endfunction()

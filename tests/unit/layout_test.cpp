@@ -1,0 +1,165 @@
+// Loading layouts: every layout of the product and of the tests loads, properties
+// and handlers land where they are named, and each kind of mistake is reported with
+// its file and line.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "host/layouts.h"
+#include "tests/unit/ui_test_support.h"
+#include "ui/class_registry.h"
+#include "ui/form.h"
+#include "ui/html_label.h"
+#include "ui/label.h"
+
+namespace kxua {
+namespace {
+
+std::vector<ui::LayoutSource> AllLayouts() {
+  std::vector<ui::LayoutSource> all = HostLayouts();
+  for (const ui::LayoutSource& source : TestLayouts()) all.push_back(source);
+  return all;
+}
+
+// A root of the class the layout inherits from, under the layout's own class name.
+std::unique_ptr<ui::Component> RootFor(const ui::LayoutSource& source) {
+  const ui::LayoutRoot root = ui::ReadLayoutRoot(source);
+  const std::string base = root.inherits.empty() ? root.className : root.inherits;
+  if (base == "TForm") return std::make_unique<ui::Form>(nullptr);
+  return std::make_unique<test::LayoutFrame>(std::wstring(base.begin(), base.end()), 0);
+}
+
+TEST(Layouts, EveryLayoutLoads) {
+  sim::ScopedSimPlatform sim;
+  const auto all = AllLayouts();
+  ASSERT_GE(all.size(), 4u);
+  for (const ui::LayoutSource& source : all) {
+    SCOPED_TRACE(source.path);
+    auto root = RootFor(source);
+    test::HandlerLog log;
+    EXPECT_NO_THROW(ui::LoadLayout(source, *root, log.Lookup()));
+    EXPECT_FALSE(root->Components().empty());
+  }
+}
+
+TEST(Layouts, TheHostWindowLayout) {
+  sim::ScopedSimPlatform sim;
+  const ui::LayoutSource source = HostLayouts().at(0);
+  EXPECT_STREQ(source.path, "host/toast_main_form.layout.json");
+  ui::Form form(nullptr);
+  std::vector<std::string> wired;
+  ui::LoadLayout(source, form, [&](const std::string& name) -> ui::EventHandler {
+    wired.push_back(name);
+    return [](const ui::Event&) {};
+  });
+  EXPECT_EQ(form.BoundsRect(), (platform::Rect{0, 0, 264, 52}));
+  EXPECT_EQ(form.GetColor(), ui::kWhite);
+  EXPECT_EQ(form.Font().name, L"Tahoma");
+  EXPECT_EQ(form.Font().height, -11);
+  EXPECT_EQ(test::Get(form, L"Fondo").BoundsRect(), (platform::Rect{0, 0, 264, 52}));
+  for (const wchar_t* timer : {L"TimerNewAlert", L"TimerClose", L"TimerActivate", L"DiscardAlert"}) {
+    auto* component = form.FindComponent(timer);
+    ASSERT_NE(component, nullptr);
+    EXPECT_EQ(component->ClassName(), L"TTimer");
+  }
+  EXPECT_EQ(wired, (std::vector<std::string>{"ApplicationEvents1Message", "TimerNewAlertTimer",
+                                             "TimerCloseTimer", "TimerActivateTimer",
+                                             "DiscardAlertTimer"}));
+  form.SetClientSize(300, 80);
+  EXPECT_EQ(test::Get(form, L"Fondo").BoundsRect(), (platform::Rect{0, 0, 300, 80}))
+      << "anchored to every edge, it covers the client area";
+}
+
+TEST(Layouts, TextIsUnicodeAndEscapesWork) {
+  sim::ScopedSimPlatform sim;
+  const char text[] = "{\"class\": \"TFrame\", \"children\": [\n"
+                      " {\"class\": \"TLabel\", \"name\": \"L\", \"Caption\": \"Ubicaci\xC3\xB3n \\\"x\\\" \xF0\x9F\x98\x80\"}]}";
+  test::LayoutFrame frame(L"TFrame", 0);
+  ui::LoadLayout({"inline.json", text, std::strlen(text)}, frame, nullptr);
+  std::wstring expected = L"Ubicaci\u00F3n \"x\" ";
+  expected += sizeof(wchar_t) == 2 ? std::wstring{wchar_t(0xD83D), wchar_t(0xDE00)} : std::wstring{wchar_t(0x1F600)};
+  EXPECT_EQ(test::Get(frame, L"L").Caption(), expected);
+}
+
+struct ErrorCase {
+  const char* what;
+  const char* text;
+  int line;
+  const char* message;
+};
+
+class LayoutErrorTest : public ::testing::TestWithParam<ErrorCase> {};
+
+TEST_P(LayoutErrorTest, NamesFileAndLine) {
+  sim::ScopedSimPlatform sim;
+  const ErrorCase& c = GetParam();
+  test::LayoutFrame frame(L"TfrTest", 0);
+  try {
+    ui::LoadLayout({"frames/test/bad.layout.json", c.text, std::strlen(c.text)}, frame,
+                   ui::HandlersFrom({{"Known", [](const ui::Event&) {}}}));
+    FAIL() << "no error for " << c.what;
+  } catch (const ui::LayoutError& error) {
+    EXPECT_EQ(error.File(), "frames/test/bad.layout.json");
+    EXPECT_EQ(error.Line(), c.line) << error.what();
+    EXPECT_NE(std::string(error.what()).find(c.message), std::string::npos) << error.what();
+    EXPECT_EQ(std::string(error.what()).rfind("frames/test/bad.layout.json:" + std::to_string(c.line) + ": ", 0), 0u);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LayoutErrorTest,
+    ::testing::Values(
+        ErrorCase{"unknown class",
+                  "{\"class\": \"TfrTest\", \"inherits\": \"TFrame\",\n \"children\": [\n  {\"name\": \"A\",\n   \"class\": \"TButton\"}]}",
+                  4, "unknown class TButton"},
+        ErrorCase{"unknown property",
+                  "{\"class\": \"TfrTest\", \"inherits\": \"TFrame\", \"children\": [\n {\"class\": \"TLabel\",\n  \"Font\": {\n   \"Nmae\": \"Tahoma\"}}]}",
+                  3, "unknown property Font.Nmae of TLabel"},
+        ErrorCase{"unknown handler",
+                  "{\"class\": \"TfrTest\", \"inherits\": \"TFrame\",\n\n \"OnClick\": \"Unknown\"}",
+                  3, "no handler is named \"Unknown\""},
+        ErrorCase{"bad value",
+                  "{\"class\": \"TfrTest\", \"inherits\": \"TFrame\",\n \"Width\": \"wide\"}",
+                  2, "Width: expects a whole number"},
+        ErrorCase{"bad enumeration",
+                  "{\"class\": \"TfrTest\", \"inherits\": \"TFrame\",\n \"Align\": \"alMiddle\"}",
+                  2, "unknown value alMiddle"},
+        ErrorCase{"missing reference",
+                  "{\"class\": \"TfrTest\", \"inherits\": \"TFrame\", \"children\": [\n {\"class\": \"TKXUAButtonLuxEx\",\n  \"BackColors\": \"Nowhere\"}]}",
+                  3, "no component is named \"Nowhere\""},
+        ErrorCase{"reference of the wrong class",
+                  "{\"class\": \"TfrTest\", \"inherits\": \"TFrame\", \"children\": [\n {\"class\": \"TTimer\", \"name\": \"T\"},\n {\"class\": \"TKXUAButtonLuxEx\", \"BackColors\": \"T\"}]}",
+                  3, "T is not a TKXUAColors"},
+        ErrorCase{"syntax",
+                  "{\"class\": \"TfrTest\",\n \"Width\": 3\n \"Height\": 4}",
+                  3, "expected '}'"},
+        ErrorCase{"duplicate key",
+                  "{\"class\": \"TfrTest\", \"inherits\": \"TFrame\",\n \"Width\": 3,\n \"Width\": 4}",
+                  3, "\"Width\" appears twice"},
+        ErrorCase{"duplicate name",
+                  "{\"class\": \"TfrTest\", \"inherits\": \"TFrame\", \"children\": [\n {\"class\": \"TPanel\", \"name\": \"P\"},\n {\"class\": \"TPanel\", \"name\": \"p\"}]}",
+                  3, "the name p is used twice"},
+        ErrorCase{"wrong root",
+                  "// comment\n{\"class\": \"TfrOther\", \"inherits\": \"TForm\"}",
+                  2, "the layout is for TfrOther, not TfrTest"},
+        ErrorCase{"control in a component",
+                  "{\"class\": \"TfrTest\", \"inherits\": \"TFrame\", \"children\": [\n {\"class\": \"TTimer\", \"children\": [\n  {\"class\": \"TLabel\"}]}]}",
+                  3, "a control inside a component that is not one"}));
+
+TEST(Layouts, HandlersAndPropertiesLandOnTheirControls) {
+  sim::ScopedSimPlatform sim;
+  test::HandlerLog log;
+  auto frame = test::LoadSample("sample_toast.layout.json", log);
+  auto& text1 = test::Get<ui::HtmlLabel>(*frame, L"Text1");
+  EXPECT_TRUE(text1.Hover());
+  EXPECT_EQ(text1.URLColor(), 14837266u);
+  EXPECT_TRUE(text1.OnAnchorClick);
+  auto& product = test::Get<ui::Label>(*frame, L"lbProductName");
+  EXPECT_EQ(product.Alignment(), ui::TextAlignment::Right);
+  EXPECT_EQ(product.FontColor(), 5263440u);
+  EXPECT_EQ(product.Font().height, -11);
+  EXPECT_EQ(test::Get(*frame, L"Panel6").BoundsRect(), (platform::Rect{0, 281, 446, 305}));
+}
+
+}  // namespace
+}  // namespace kxua

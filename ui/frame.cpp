@@ -1,0 +1,9 @@
+#include "ui/frame.h"
+
+namespace kxua::ui {
+
+Frame::Frame(Component* owner, platform::WindowHandle parentWindow) : WindowedControl(owner) {
+  CreateWindowHandle({parentWindow, 0, {}, {}});
+}
+
+}  // namespace kxua::ui

@@ -1,0 +1,65 @@
+// Declarative layouts: a JSON file per frame, embedded in the binary at build time,
+// that names the frame's components with their classes and properties and wires
+// their events to the frame's handlers by name.
+//
+//   { "class": "TfrExample", "inherits": "TFrame", "Width": 327, "Color": 16777215,
+//     "children": [
+//       { "class": "TPanel", "name": "Panel1", "Align": "alTop", "Height": 60,
+//         "Font": { "Name": "Tahoma", "Height": -11, "Style": ["fsBold"] },
+//         "OnMouseDown": "Panel1MouseDown", "children": [ ... ] } ] }
+//
+// Objects inside an object set dotted properties ("Font.Name"). Controls in
+// "children" are placed in the object that lists them; every component belongs to
+// the root. Comments are allowed. Any error names the file and line.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "ui/component.h"
+
+namespace kxua::ui {
+
+class ClassRegistry;
+
+struct LayoutSource {
+  const char* path;  // the file in the source tree, for messages
+  const char* text;
+  std::size_t size;
+};
+
+class LayoutError : public std::runtime_error {
+ public:
+  LayoutError(const std::string& file, int line, const std::string& message);
+  const std::string& File() const { return file_; }
+  int Line() const { return line_; }
+
+ private:
+  std::string file_;
+  int line_;
+};
+
+// The handler of that name; an empty handler when there is none (a layout error).
+using HandlerLookup = std::function<EventHandler(const std::string& name)>;
+HandlerLookup HandlersFrom(std::map<std::string, EventHandler> handlers);
+
+// Creates the layout's components (owned by `root`) and sets every property, the
+// root's included. The layout's root class must be the root's class or the class
+// it names under "inherits". Throws LayoutError; the components made until then
+// stay with the root.
+void LoadLayout(const LayoutSource& source, Component& root, const HandlerLookup& handlers);
+void LoadLayout(const LayoutSource& source, Component& root, const HandlerLookup& handlers,
+                const ClassRegistry& classes);
+
+// The root class a layout declares ("class", and "inherits" when present).
+struct LayoutRoot {
+  std::string className;
+  std::string inherits;
+};
+LayoutRoot ReadLayoutRoot(const LayoutSource& source);
+
+}  // namespace kxua::ui

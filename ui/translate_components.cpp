@@ -1,0 +1,42 @@
+#include "ui/translate_components.h"
+
+#include <set>
+
+#include "model/text_utils.h"
+#include "ui/control.h"
+#include "ui/html_label.h"
+
+namespace kxua::ui {
+
+namespace {
+
+// The whole text: a long caption is not cut to a fixed buffer on its way through.
+void TranslateText(CZYMUtils& utils, Control& control) {
+  control.SetCaption(utils.Translate(control.Caption()));
+}
+
+}  // namespace
+
+void TranslateComponents(CZYMUtils& utils, Component* root) {
+  if (root == nullptr) return;
+  if (auto* control = dynamic_cast<Control*>(root)) TranslateText(utils, *control);
+  static const std::set<std::wstring> kCaptionClasses = {
+      L"THTMLRadioButton", L"TAdvSmoothTabPage", L"TAdvOfficeRadioButton", L"THTMLCheckBox"};
+  static const std::set<std::wstring> kKeptClasses = {L"TEdit", L"TMemo", L"TListBox"};
+  const std::vector<Component*> owned = root->Components();
+  for (Component* component : owned) {
+    const std::wstring className = component->ClassName();
+    auto* control = dynamic_cast<Control*>(component);
+    if (control == nullptr) continue;
+    if (kCaptionClasses.count(className) != 0) {
+      control->SetCaption(utils.Translate(control->Caption()));
+    } else if (className == L"THTMLabel") {
+      if (auto* label = dynamic_cast<HtmlLabel*>(component))
+        label->SetHTMLText(TranslateMultiline(utils, label->HTMLText()));
+    } else if (kKeptClasses.count(className) == 0) {
+      TranslateText(utils, *control);
+    }
+  }
+}
+
+}  // namespace kxua::ui

@@ -1,0 +1,19 @@
+// Translation of a form or frame and everything it owns, by the rules the product's
+// class names call for.
+#pragma once
+
+#include <string>
+
+#include "model/zym_utils.h"
+#include "ui/component.h"
+
+namespace kxua::ui {
+
+// Nothing for a null root. Otherwise the root's own text (when it is a control),
+// then each owned component in order: the caption of the HTML radio buttons, check
+// boxes and tab pages; the markup of the HTML label, line breaks kept; the text of
+// every other control but edit boxes, memos and list boxes. Class names compare
+// exactly.
+void TranslateComponents(CZYMUtils& utils, Component* root);
+
+}  // namespace kxua::ui
