@@ -200,7 +200,7 @@ class SimPlatform final : public platform::Platform {
                                                         std::uint32_t id,
                                                         const std::wstring& type) override;
   // Makes `function` the export `name` of the module `module` (named as for
-  // AddModule, which it calls first when the module is not known yet).
+  // AddModule), adding the module without resources when it is not known yet.
   void AddModuleFunction(const std::wstring& module, const std::string& name, void* function);
   void* FindFunction(platform::ModuleHandle module, const char* name) override;
   // libpng, with the same refusals as the system's decoder.
