@@ -1,25 +1,15 @@
 #include "host/product_settings.h"
 
+#include "host/modern_toast.h"
+#include "model/automation.h"
 #include "model/product_info.h"
 #include "model/services.h"
 
 namespace kxua {
 
-namespace {
-// A boolean counts only when it is one: true is -1, false 0.
-std::optional<bool> AsBoolean(const VARIANT& value) {
-  if (value.vt != VT_BOOL) return std::nullopt;
-  if (value.boolVal == VARIANT_TRUE) return true;
-  if (value.boolVal == VARIANT_FALSE) return false;
-  return std::nullopt;
-}
-}  // namespace
+std::optional<bool> ProductSettings::ProductFlag(const wchar_t* name) { return kxua::ProductFlag(name); }
 
-std::optional<bool> ProductSettings::ProductFlag(const wchar_t* name) {
-  ProductInfoManager& info = ProductInfoManager::Instance();
-  if (!info.IsLoaded()) info.Load(std::wstring(), nullptr, std::wstring());
-  return AsBoolean(info.GetProperty(name).Get());
-}
+bool ProductSettings::ModernDesktopInFront() { return kxua::ModernDesktopInFront(); }
 
 std::optional<bool> ProductSettings::ConfigFlag(std::int32_t id) {
   ComPtr<ICCGUIConfig> config = LookUp<ICCGUIConfig>(settings_.Context(), progid::Config);

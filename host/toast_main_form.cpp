@@ -4,6 +4,7 @@
 #include <array>
 
 #include "host/frame_registry.h"
+#include "host/modern_toast.h"
 #include "kxua/values.h"
 #include "model/alert_colors.h"
 #include "model/actions.h"
@@ -38,8 +39,7 @@ std::int32_t TToastMainForm::CallBackPart::OnAlertsChanged() {
 TToastMainForm::TToastMainForm(IUIAlertsManager* manager, IZYMApplicationContext* context)
     : manager_(manager),
       context_(context),
-      // FIXME: the companion library's answer joins when the modern toast path lands.
-      settings_(*productSettings_, [] { return false; }) {
+      settings_(*productSettings_) {
   CreateHandle({0, kExStyle,
                 {kOffScreen, kOffScreen, kOffScreen + kClientWidth, kOffScreen + kClientHeight},
                 L"TToastMainForm"});
@@ -132,6 +132,7 @@ void TToastMainForm::ProcessAlerts() {
     if (!gameMode_.MayShowAskAlert() || AnsweredForFullScreen()) return CloseCurrentAlert();
     CreateSingleAlertFrame();
     ShowIfHidden();
+    RaiseModernToast(*translator_);
   } else if (counts[ListNotifications] > 0) {
     currentList_ = ListNotifications;
     if (!gameMode_.MayShowInfoAlert()) return CloseCurrentAlert();

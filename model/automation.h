@@ -2,6 +2,7 @@
 // BSTR and VARIANT is freed after the call that used it.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -58,5 +59,14 @@ class Variant {
  private:
   VARIANT value_;
 };
+
+// A boolean variant's value; nothing for any other type or a value that is neither
+// true (-1) nor false (0).
+inline std::optional<bool> AsBoolean(const VARIANT& value) {
+  if (value.vt != VT_BOOL) return std::nullopt;
+  if (value.boolVal == VARIANT_TRUE) return true;
+  if (value.boolVal == VARIANT_FALSE) return false;
+  return std::nullopt;
+}
 
 }  // namespace kxua

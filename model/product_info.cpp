@@ -73,4 +73,10 @@ Variant ProductInfoManager::GetProperty(const std::wstring& name, const std::wst
   return {};
 }
 
+std::optional<bool> ProductFlag(const wchar_t* name) {
+  ProductInfoManager& info = ProductInfoManager::Instance();
+  if (!info.IsLoaded()) info.Load(std::wstring(), nullptr, std::wstring());
+  return AsBoolean(info.GetProperty(name).Get());
+}
+
 }  // namespace kxua

@@ -2,6 +2,7 @@
 // read from KXProductInfo.xml in the white label's raw resource folder.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "kxua/com.h"
@@ -48,5 +49,10 @@ class ProductInfoManager {
   ProductInfoTables tables_;
   CZYMUtils utils_;
 };
+
+// A boolean property of the installed product, as the host's rules read it: the
+// product information is loaded on first need (no white label, a context of its
+// own), and the value counts only when it is a boolean, true being -1.
+std::optional<bool> ProductFlag(const wchar_t* name);
 
 }  // namespace kxua

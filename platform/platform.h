@@ -304,6 +304,9 @@ class Modules {
   virtual std::optional<std::vector<std::uint8_t>> ReadResource(ModuleHandle module,
                                                                 std::uint32_t id,
                                                                 const std::wstring& type) = 0;
+  // The address of the export `name` (case-sensitive) of a loaded module; null when
+  // the module or the export is missing.
+  virtual void* FindFunction(ModuleHandle module, const char* name) = 0;
 
  protected:
   ~Modules() = default;

@@ -26,9 +26,27 @@ constexpr platform::ModuleHandle kFirstModule = 0x10000000;
 void SimPlatform::AddModule(const std::wstring& name, Resources resources) {
   Resources normalised;
   for (auto& [key, bytes] : resources) normalised[{Upper(key.first), key.second}] = std::move(bytes);
+  ModuleEntry(name).resources = std::move(normalised);
+}
+
+SimPlatform::SimModule& SimPlatform::ModuleEntry(const std::wstring& name) {
   auto [entry, added] = modules_.try_emplace(Folded(name));
   if (added) entry->second.handle = kFirstModule + 0x10000 * (modules_.size() - 1);
-  entry->second.resources = std::move(normalised);
+  return entry->second;
+}
+
+void SimPlatform::AddModuleFunction(const std::wstring& module, const std::string& name,
+                                    void* function) {
+  ModuleEntry(module).functions[name] = function;
+}
+
+void* SimPlatform::FindFunction(platform::ModuleHandle module, const char* name) {
+  for (const auto& entry : modules_) {
+    if (entry.second.handle != module || entry.second.loads == 0) continue;
+    auto function = entry.second.functions.find(name);
+    return function == entry.second.functions.end() ? nullptr : function->second;
+  }
+  return nullptr;
 }
 
 int SimPlatform::LoadedModuleCount() const {
@@ -37,10 +55,16 @@ int SimPlatform::LoadedModuleCount() const {
   return loads;
 }
 
+int SimPlatform::ModuleLoads(const std::wstring& name) const {
+  auto entry = modules_.find(Folded(name));
+  return entry == modules_.end() ? 0 : entry->second.totalLoads;
+}
+
 platform::ModuleHandle SimPlatform::LoadModule(const std::wstring& path) {
   auto entry = modules_.find(Folded(path));
   if (entry == modules_.end()) return 0;
   ++entry->second.loads;
+  ++entry->second.totalLoads;
   return entry->second.handle;
 }
 

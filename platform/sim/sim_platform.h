@@ -233,11 +233,17 @@ class SimPlatform final : public platform::Platform {
   void AddModule(const std::wstring& name, Resources resources);
   // Loads not yet matched by an unload, over all modules.
   int LoadedModuleCount() const;
+  // Every successful load of the module `name` so far, unloaded or not.
+  int ModuleLoads(const std::wstring& name) const;
   platform::ModuleHandle LoadModule(const std::wstring& path) override;
   void UnloadModule(platform::ModuleHandle module) override;
   std::optional<std::vector<std::uint8_t>> ReadResource(platform::ModuleHandle module,
                                                         std::uint32_t id,
                                                         const std::wstring& type) override;
+  // Makes `function` the export `name` of the module `module` (named as for
+  // AddModule), adding the module without resources when it is not known yet.
+  void AddModuleFunction(const std::wstring& module, const std::string& name, void* function);
+  void* FindFunction(platform::ModuleHandle module, const char* name) override;
   // libpng, with the same refusals as the system's decoder.
   std::optional<platform::Bitmap> DecodePng(const std::uint8_t* data, std::size_t size) override;
 
@@ -321,8 +327,11 @@ class SimPlatform final : public platform::Platform {
     platform::ModuleHandle handle;
     Resources resources;
     int loads = 0;
+    std::map<std::string, void*> functions;
+    int totalLoads = 0;
   };
   std::map<std::wstring, SimModule> modules_;  // by lower-case name
+  SimModule& ModuleEntry(const std::wstring& name);
   std::wstring windowsDirectory_ = L"C:\\Windows";
   std::wstring currentDirectory_ = L"C:\\Users\\Public";
   std::vector<std::wstring> openedFolders_;

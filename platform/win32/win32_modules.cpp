@@ -17,6 +17,11 @@ void Win32Platform::UnloadModule(platform::ModuleHandle module) {
   if (module != 0) FreeLibrary(AsHModule(module));
 }
 
+void* Win32Platform::FindFunction(platform::ModuleHandle module, const char* name) {
+  if (module == 0) return nullptr;
+  return reinterpret_cast<void*>(GetProcAddress(AsHModule(module), name));
+}
+
 std::optional<std::vector<std::uint8_t>> Win32Platform::ReadResource(platform::ModuleHandle module,
                                                                      std::uint32_t id,
                                                                      const std::wstring& type) {

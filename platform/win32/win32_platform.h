@@ -115,6 +115,7 @@ class Win32Platform final : public platform::Platform {
   std::optional<std::vector<std::uint8_t>> ReadResource(platform::ModuleHandle module,
                                                         std::uint32_t id,
                                                         const std::wstring& type) override;
+  void* FindFunction(platform::ModuleHandle module, const char* name) override;
   // Through the Windows Imaging Component, on a thread where COM is initialised.
   std::optional<platform::Bitmap> DecodePng(const std::uint8_t* data, std::size_t size) override;
 

@@ -3,6 +3,8 @@
 #include "model/alert_colors.h"
 #include "model/product_info.h"
 #include "run_fixture.h"
+#include "testbed/companion_library.h"
+#include "testbed/companion_sim.h"
 #include "testbed/demo_brand.h"
 
 namespace kxua {
@@ -189,6 +191,26 @@ TEST_F(GameModeRunTest, TheHostLoadsTheAlertColours) {
   sim->At(5, [] { KXUA_Finalize(); });
   EXPECT_EQ(0, Run());
   EXPECT_NE(0u, AlertColor(kAlertTitleBackColor));
+}
+
+// With the companion library in the installation folder: a single alert also
+// raises the system toast, and the modern desktop in front lifts the blocking.
+TEST_F(GameModeRunTest, SingleAlertsRaiseTheModernToastAndItsDesktopLiftsTheBlock) {
+  testbed::RegisterCompanionLibrary(
+      *sim, std::wstring(testbed::DemoBrand::kInstallFolder) + L"KXW8Utils.dll");
+  testbed::ResetCompanionLibrary();
+  ScopedFrame paging(ListNotifications, notifications_form::TfrGenericMalware, TestFrame::Paging);
+  manager.Add(ListAlerts, Alert(alerts_form::TfrGenericInformative));
+  manager.AddNotification(Alert(notifications_form::TfrGenericMalware));
+  sim->At(20, [this] { Host().CurrentFrame()->RequestClose(); });
+  sim->At(40, [this] { Host().CurrentFrame()->RequestClose(); });
+  EXPECT_EQ(0, Run());
+  EXPECT_EQ(2, TestFrame::log.created) << "the detection appears: the modern desktop is in front";
+  int shows = 0;
+  for (const std::wstring& call : testbed::CompanionCalls())
+    shows += call.rfind(L"toaster.Show", 0) == 0;
+  EXPECT_EQ(1, shows) << "one system toast, for the single alert only";
+  EXPECT_EQ(0, sim->LoadedModuleCount());
 }
 
 }  // namespace
