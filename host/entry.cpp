@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "host/alert_loop.h"
+#include "host/product_look.h"
 #include "kxua/KXUAAlerts.h"
 
 namespace kxua {
@@ -14,6 +15,7 @@ namespace {
 TToastMainForm* runningHost = nullptr;
 
 std::int32_t Run(IUIAlertsManager* manager, IUnknown* context) {
+  InstallProductLook();
   ComPtr<IZYMApplicationContext> appContext = ComPtr<IZYMApplicationContext>::Query(context);
   auto host = std::make_unique<TToastMainForm>(manager, appContext.Get());
   runningHost = host.get();
