@@ -24,9 +24,9 @@ WindowedControl::~WindowedControl() {
   DestroyHandle();
 }
 
-bool WindowedControl::CreateWindowHandle(platform::WindowSpec spec) {
-  spec.bounds = WindowBounds();
-  if (!CreateHandle(spec)) return false;
+bool WindowedControl::CreateWindowHandle(platform::WindowSpec params) {
+  params.bounds = WindowBounds();
+  if (!CreateHandle(params)) return false;
   if (Visible()) platform::Get().Show(Handle());
   return true;
 }

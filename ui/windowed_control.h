@@ -34,8 +34,8 @@ class WindowedControl : public Control, public Window {
 
  protected:
   explicit WindowedControl(Component* owner);
-  // Creates the window; `spec.bounds` comes from the control's bounds.
-  bool CreateWindowHandle(platform::WindowSpec spec);
+  // Creates the window; `params.bounds` comes from the control's bounds.
+  bool CreateWindowHandle(platform::WindowSpec params);
 
   std::intptr_t WndProc(const platform::Message& message) override;
   void BoundsChanged(bool moved, bool resized) override;
