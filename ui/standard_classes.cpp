@@ -4,7 +4,9 @@
 #include "ui/class_registry.h"
 #include "ui/form.h"
 #include "ui/frame.h"
+#include "ui/combo_box.h"
 #include "ui/html_label.h"
+#include "ui/menu.h"
 #include "ui/kxua_controls.h"
 #include "ui/kxua_resources.h"
 #include "ui/label.h"
@@ -236,6 +238,57 @@ PropertyTable LabelProperties() {
   return With(ControlProperties(), t);
 }
 
+PropertyTable ComboBoxProperties() {
+  PropertyTable t;
+  t["Items"] = [](Component& c, const Json& v, LayoutContext&) {
+    if (!v.is_array()) throw PropertyError("expects a list of texts");
+    std::vector<std::wstring> items;
+    for (const Json& item : v) items.push_back(Text(item));
+    As<ComboBox>(c).SetItems(std::move(items));
+  };
+  t["ItemIndex"] = [](Component& c, const Json& v, LayoutContext&) { As<ComboBox>(c).SetItemIndex(Int(v)); };
+  t["Style"] = [](Component& c, const Json& v, LayoutContext&) {
+    As<ComboBox>(c).SetStyle(EnumOf<ComboStyle>(
+        v, {{"csDropDownList", ComboStyle::DropDownList},
+            {"csOwnerDrawVariable", ComboStyle::OwnerDrawVariable}}));
+  };
+  t["OnChange"] = [](Component& c, const Json& v, LayoutContext& x) { As<ComboBox>(c).OnChange = x.Handler(Name(v)); };
+  return With(ControlProperties(), t);
+}
+
+// Menu items nest: {"name": ..., "Caption": ..., "OnClick": ..., "Items": [...]}.
+void AddMenuItems(Component& owner, const Json& items, LayoutContext& x,
+                  const std::function<void(MenuItem*)>& add) {
+  if (!items.is_array()) throw PropertyError("expects a list of menu items");
+  for (const Json& entry : items) {
+    if (!entry.is_object()) throw PropertyError("expects a menu item object");
+    auto* item = new MenuItem(&owner);
+    for (const auto& [key, value] : entry.items()) {
+      if (key == "name")
+        item->SetName(Text(value));
+      else if (key == "Caption")
+        item->SetCaption(Text(value));
+      else if (key == "OnClick")
+        item->OnClick = x.Handler(Name(value));
+      else if (key == "Items")
+        AddMenuItems(owner, value, x, [item](MenuItem* sub) { item->Add(sub); });
+      else
+        throw PropertyError("a menu item has no property " + key);
+    }
+    add(item);
+  }
+}
+
+PropertyTable MenuProperties() {
+  PropertyTable t;
+  t["Items"] = [](Component& c, const Json& v, LayoutContext& x) {
+    // Items belong to the menu's owner, as the runtime does it.
+    Component& owner = c.Owner() != nullptr ? *c.Owner() : c;
+    AddMenuItems(owner, v, x, [&c](MenuItem* item) { As<Menu>(c).Add(item); });
+  };
+  return t;
+}
+
 PropertyTable HtmlLabelProperties() {
   PropertyTable t;
   t["HTMLText"] = [](Component& c, const Json& v, LayoutContext&) { As<HtmlLabel>(c).SetHTMLText(Text(v)); };
@@ -426,6 +479,10 @@ void RegisterStandardClasses(ClassRegistry& registry) {
   registry.Register("TPanel", {Make<Panel>(), PanelProperties()});
   registry.Register("TLabel", {Make<Label>(), LabelProperties()});
   registry.Register("THTMLabel", {Make<HtmlLabel>(), HtmlLabelProperties()});
+  registry.Register("TComboBox", {Make<ComboBox>(), ComboBoxProperties()});
+  registry.Register("TAdvComboBox", {Make<AdvComboBox>(), ComboBoxProperties()});
+  registry.Register("TMainMenu", {Make<MainMenu>(), MenuProperties()});
+  registry.Register("TPopupMenu", {Make<PopupMenu>(), MenuProperties()});
   registry.Register("TKXUATransPanel", {Make<KXUATransPanel>(), PanelProperties()});
   registry.Register("TKXUAPaintBoxPngLux", {Make<KXUAPaintBoxPngLux>(), PaintBoxProperties()});
   registry.Register("TKXUAButtonSkin", {Make<KXUAButtonSkin>(), ButtonSkinProperties()});

@@ -11,9 +11,10 @@ namespace kxua::ui {
 
 // Nothing for a null root. Otherwise the root's own text (when it is a control),
 // then each owned component in order: the caption of the HTML radio buttons, check
-// boxes and tab pages; the markup of the HTML label, line breaks kept; the text of
-// every other control but edit boxes, memos and list boxes. Class names compare
-// exactly.
+// boxes and tab pages; the markup of the HTML label, line breaks kept; each item
+// of a combo box (an advanced one then draws its items itself); the text of every
+// other control but edit boxes, memos and list boxes; and the items of main and
+// popup menus, depth first. Class names compare exactly.
 void TranslateComponents(CZYMUtils& utils, Component* root);
 
 }  // namespace kxua::ui

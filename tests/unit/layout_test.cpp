@@ -7,6 +7,8 @@
 
 #include "host/layouts.h"
 #include "tests/unit/ui_test_support.h"
+#include "ui/combo_box.h"
+#include "ui/menu.h"
 #include "ui/class_registry.h"
 #include "ui/form.h"
 #include "ui/html_label.h"
@@ -81,6 +83,28 @@ TEST(Layouts, TextIsUnicodeAndEscapesWork) {
   EXPECT_EQ(test::Get(frame, L"L").Caption(), expected);
 }
 
+TEST(Layouts, CombosAndMenusTakeTheirItems) {
+  sim::ScopedSimPlatform sim;
+  const char text[] =
+      "{\"class\": \"TFrame\", \"children\": [\n"
+      " {\"class\": \"TAdvComboBox\", \"name\": \"C\", \"Items\": [\"Uno\", \"Dos\"], \"ItemIndex\": 1,\n"
+      "  \"Style\": \"csOwnerDrawVariable\"},\n"
+      " {\"class\": \"TMainMenu\", \"name\": \"M\", \"Items\": [\n"
+      "  {\"name\": \"Archivo\", \"Caption\": \"Archivo\", \"Items\": [{\"name\": \"Salir\", \"Caption\": \"Salir\"}]}]}]}";
+  test::LayoutFrame frame(L"TFrame", 0);
+  ui::LoadLayout({"inline.json", text, std::strlen(text)}, frame, nullptr);
+  auto* combo = frame.Find<ui::ComboBox>(L"C");
+  ASSERT_NE(nullptr, combo);
+  EXPECT_EQ(L"Dos", combo->Text());
+  EXPECT_EQ(ui::ComboStyle::OwnerDrawVariable, combo->Style());
+  auto* menu = frame.Find<ui::MainMenu>(L"M");
+  ASSERT_NE(nullptr, menu);
+  ASSERT_EQ(1u, menu->Items().size());
+  ASSERT_EQ(1u, menu->Items()[0]->Items().size());
+  EXPECT_EQ(L"Salir", menu->Items()[0]->Items()[0]->Caption());
+  EXPECT_NE(nullptr, frame.FindComponent(L"Salir")) << "items belong to the menu's owner";
+}
+
 struct ErrorCase {
   const char* what;
   const char* text;
@@ -142,6 +166,9 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"wrong root",
                   "// comment\n{\"class\": \"TfrOther\", \"inherits\": \"TForm\"}",
                   2, "the layout is for TfrOther, not TfrTest"},
+        ErrorCase{"unknown menu item property",
+                  "{\"class\": \"TfrTest\", \"inherits\": \"TFrame\", \"children\": [\n {\"class\": \"TPopupMenu\",\n  \"Items\": [{\"Caption\": \"A\", \"Checked\": true}]}]}",
+                  3, "a menu item has no property Checked"},
         ErrorCase{"control in a component",
                   "{\"class\": \"TfrTest\", \"inherits\": \"TFrame\", \"children\": [\n {\"class\": \"TTimer\", \"children\": [\n  {\"class\": \"TLabel\"}]}]}",
                   3, "a control inside a component that is not one"}));
