@@ -99,7 +99,9 @@ class ButtonFrame final : public AlertFrame {
         "children": [ { "class": "TPanel", "name": "Header", "Align": "alTop", "Height": 30,
                         "children": [ { "class": "TPanel", "name": "AllowButton", "Left": 200,
                                         "Top": 4, "Width": 80, "Height": 20,
-                                        "OnClick": "AllowButtonClick" } ] } ] })";
+                                        "OnClick": "AllowButtonClick" },
+                                      { "class": "TPanel", "name": "HiddenButton", "Left": 10,
+                                        "Width": 80, "Height": 20, "Visible": false } ] } ] })";
     ui::LoadLayout({"button_frame", kLayout, sizeof kLayout - 1}, *this,
                    ui::HandlersFrom({{"AllowButtonClick", [this](const ui::Event&) {
                                         notification_->SetResponse(ResponseAllow);
@@ -122,11 +124,12 @@ class ButtonFrame final : public AlertFrame {
 TEST(DemoRun, ClicksANamedControlAndDragsTheToast) {
   ScopedFrame frame(ListAlerts, alerts_form::TfrGenericInformative, ButtonFrame::Make);
   // Names are matched as the runtime does, case ignored; a hover over a control that
-  // does not show is reported, not fatal.
+  // is unknown or does not show is reported, not fatal.
   const Scenario scenario = ParseScenario(R"({"end": 5000, "alerts": [
       {"values": {"FormType": 13}}],
       "input": [{"at": 100, "drag": {"x": 700, "y": 400}},
                 {"at": 200, "hover": "NoSuchButton"},
+                {"at": 250, "click": "HiddenButton"},
                 {"at": 300, "hover": "allowbutton"},
                 {"at": 400, "click": "ALLOWBUTTON"}]})");
   auto target = MakeTarget("");
@@ -135,8 +138,9 @@ TEST(DemoRun, ClicksANamedControlAndDragsTheToast) {
   EXPECT_EQ("TfrButtonTest", report["shown"][0]["frame"]);
   EXPECT_EQ(700, report["shown"][1]["bounds"]["left"]) << "dragged";
   EXPECT_EQ(400, report["shown"][1]["bounds"]["top"]);
-  ASSERT_EQ(1u, report["missedInput"].size()) << report.dump();
+  ASSERT_EQ(2u, report["missedInput"].size()) << report.dump();
   EXPECT_EQ("NoSuchButton", report["missedInput"][0]["control"]);
+  EXPECT_EQ("HiddenButton", report["missedInput"][1]["control"]);
   ASSERT_EQ(1u, report["removed"].size()) << report.dump();
   EXPECT_EQ(nlohmann::json::array({ResponseAllow}),
             report["removed"][0]["notifications"][0]["responses"]);
