@@ -200,6 +200,9 @@ class Windowing {
   // Dispatches what is waiting for the calling thread, without waiting for more. A
   // WM_QUIT found ends the pass and is posted again for the loop that owns it.
   virtual void ProcessPendingMessages() = 0;
+  // The name of a global atom (which another process may have added); empty when
+  // there is no such atom.
+  virtual std::wstring GlobalAtomName(std::uint16_t atom) = 0;
 
  protected:
   ~Windowing() = default;

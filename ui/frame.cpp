@@ -6,4 +6,6 @@ Frame::Frame(Component* owner, platform::WindowHandle parentWindow) : WindowedCo
   CreateWindowHandle({parentWindow, 0, {}, {}});
 }
 
+Frame::Frame(Component* owner) : WindowedControl(owner) {}
+
 }  // namespace kxua::ui

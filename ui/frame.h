@@ -12,6 +12,11 @@ class Frame : public WindowedControl {
   Frame(Component* owner, platform::WindowHandle parentWindow);
 
   std::wstring ClassName() const override { return L"TFrame"; }
+
+ protected:
+  // Leaves the window to the derived class, which creates it (CreateWindowHandle)
+  // once it can name it.
+  explicit Frame(Component* owner);
 };
 
 }  // namespace kxua::ui

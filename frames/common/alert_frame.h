@@ -1,10 +1,12 @@
 // What the host window requires of every alert frame: its two IAlertsForms
-// operations, its kind, and a child window of the frame's size.
+// operations, its kind, and a child window of the frame's size. A frame is a frame
+// of the component toolkit, so it can load its layout and its windowless controls
+// are painted and hit-tested by its window.
 #pragma once
 
 #include <string>
 
-#include "ui/window.h"
+#include "ui/frame.h"
 
 namespace kxua {
 
@@ -22,7 +24,7 @@ class IAlertsForms {
 // Posted by a frame to its host window when its alert is finished.
 inline constexpr std::uint32_t kMsgCloseAlert = 0x666;
 
-class AlertFrame : public ui::Window, public IAlertsForms {
+class AlertFrame : public ui::Frame, public IAlertsForms {
  public:
   // How the host treats a shown frame when more alerts arrive.
   enum class Kind {
@@ -31,15 +33,12 @@ class AlertFrame : public ui::Window, public IAlertsForms {
     Campaign,  // any other list's alert replaces it
   };
 
-  ~AlertFrame() override = default;
-
-  virtual const wchar_t* ClassName() const = 0;
+  // Names the frame's window, so tools can tell which alert shows.
+  std::wstring ClassName() const override = 0;
   virtual Kind FrameKind() const { return Kind::Single; }
   // Asked after InitAlert: whether the frame found anything to show.
   virtual bool HasContent() const { return true; }
 
-  int Width() const { return width_; }
-  int Height() const { return height_; }
   // Asks the host window to finish the alert.
   void RequestClose() const;
 
@@ -49,10 +48,11 @@ class AlertFrame : public ui::Window, public IAlertsForms {
   // the derived class's constructor, once ClassName() answers for it.
   bool CreateFrameWindow();
 
+  std::intptr_t WndProc(const platform::Message& message) override;
+
  private:
   platform::WindowHandle host_;
-  int width_;
-  int height_;
+  std::uint32_t findControlMessage_;  // tools ask it where a control is
 };
 
 }  // namespace kxua

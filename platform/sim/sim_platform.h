@@ -163,6 +163,11 @@ class SimPlatform final : public platform::Platform {
   void MakeTopMost(WindowHandle window) override;
   // Dispatches what is posted or due now; time does not move.
   void ProcessPendingMessages() override { RunFor(0); }
+  std::wstring GlobalAtomName(std::uint16_t atom) override;
+  // Global atoms as another program adds them: the same atom for the same name
+  // (case ignored), counted, gone after as many deletes as adds.
+  std::uint16_t AddGlobalAtom(const std::wstring& name);
+  void DeleteGlobalAtom(std::uint16_t atom);
 
   // --- Graphics ------------------------------------------------------------------
   void Invalidate(WindowHandle window) override;
@@ -342,6 +347,11 @@ class SimPlatform final : public platform::Platform {
   platform::Cursor cursor_ = platform::Cursor::Arrow;
   WindowHandle capture_ = 0;
   WindowHandle mouseWindow_ = 0;
+  struct GlobalAtom {
+    std::wstring name;
+    int references = 0;
+  };
+  std::map<std::uint16_t, GlobalAtom> globalAtoms_;
 };
 
 // Installs a fresh simulation as the current platform for the lifetime of a test.

@@ -307,4 +307,31 @@ void SimPlatform::Sleep(std::uint32_t ms) {
   now_ = std::max(now_, end);
 }
 
+std::wstring SimPlatform::GlobalAtomName(std::uint16_t atom) {
+  auto it = globalAtoms_.find(atom);
+  return it == globalAtoms_.end() ? std::wstring() : it->second.name;
+}
+
+std::uint16_t SimPlatform::AddGlobalAtom(const std::wstring& name) {
+  const auto fold = [](std::wstring text) {
+    for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
+    return text;
+  };
+  for (auto& [atom, entry] : globalAtoms_)
+    if (fold(entry.name) == fold(name)) {
+      ++entry.references;
+      return atom;
+    }
+  // String atoms live above the integer atoms, as on the system.
+  const auto atom = static_cast<std::uint16_t>(
+      globalAtoms_.empty() ? 0xC000 : globalAtoms_.rbegin()->first + 1);
+  globalAtoms_[atom] = {name, 1};
+  return atom;
+}
+
+void SimPlatform::DeleteGlobalAtom(std::uint16_t atom) {
+  auto it = globalAtoms_.find(atom);
+  if (it != globalAtoms_.end() && --it->second.references == 0) globalAtoms_.erase(it);
+}
+
 }  // namespace kxua::sim

@@ -59,6 +59,7 @@ class Win32Platform final : public platform::Platform {
   std::vector<platform::TopLevelWindow> TopLevelWindows() override;
   void MakeTopMost(WindowHandle window) override;
   void ProcessPendingMessages() override;
+  std::wstring GlobalAtomName(std::uint16_t atom) override;
 
   // --- Graphics ------------------------------------------------------------------
   void Invalidate(WindowHandle window) override;

@@ -238,4 +238,10 @@ void Win32Platform::ProcessPendingMessages() {
   }
 }
 
+std::wstring Win32Platform::GlobalAtomName(std::uint16_t atom) {
+  wchar_t name[256] = {};
+  const UINT length = GlobalGetAtomNameW(atom, name, 256);
+  return std::wstring(name, length);
+}
+
 }  // namespace kxua::win32

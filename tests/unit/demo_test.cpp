@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "run_fixture.h"
+#include "ui/layout.h"
 #include "tools/kxua-demo/driver.h"
 
 namespace kxua::demo {
@@ -20,6 +21,11 @@ TEST(DemoScenario, FaultsAreNamedWithTheirPlace) {
       {R"({"input": [{"at": 5}]})", "input[0]: an input event needs"},
       {R"({"input": [{"key": "f13"}]})", "input[0]: \"key\""},
       {R"({"end": "soon"})", "end: "},
+      {R"({"input": [{"click": 3}]})", "input[0]: \"click\" must be the name"},
+      {R"({"input": [{"hover": ""}]})", "input[0]: \"hover\" must be the name"},
+      {R"({"input": [{"drag": {"x": 10}}]})", "input[0]: \"drag\" must be"},
+      {R"({"input": [{"drag": {"x": 10, "y": 1.5}}]})", "input[0]: \"drag\" must be"},
+      {R"({"input": [{"drag": [10, 20]}]})", "input[0]: \"drag\" must be"},
   };
   for (const auto& [text, message] : cases) {
     try {
@@ -81,6 +87,65 @@ TEST(DemoRun, ReportsShownAlertsRemovalsAndRuns) {
   EXPECT_EQ(1, report["pending"]["alerts"]);
   EXPECT_EQ(1, report["pending"]["notifications"]);
   EXPECT_TRUE(report["removed"].empty());
+}
+
+// A frame as real ones are made: its layout loaded in its constructor, a button
+// that answers the alert and finishes it.
+class ButtonFrame final : public AlertFrame {
+ public:
+  explicit ButtonFrame(const FrameInput& input)
+      : AlertFrame(input.host, 300, 100), notification_(input.notification) {
+    static constexpr char kLayout[] = R"({ "class": "TfrButtonTest", "inherits": "TFrame",
+        "children": [ { "class": "TPanel", "name": "Header", "Align": "alTop", "Height": 30,
+                        "children": [ { "class": "TPanel", "name": "AllowButton", "Left": 200,
+                                        "Top": 4, "Width": 80, "Height": 20,
+                                        "OnClick": "AllowButtonClick" },
+                                      { "class": "TPanel", "name": "HiddenButton", "Left": 10,
+                                        "Width": 80, "Height": 20, "Visible": false } ] } ] })";
+    ui::LoadLayout({"button_frame", kLayout, sizeof kLayout - 1}, *this,
+                   ui::HandlersFrom({{"AllowButtonClick", [this](const ui::Event&) {
+                                        notification_->SetResponse(ResponseAllow);
+                                        RequestClose();
+                                      }}}));
+    CreateFrameWindow();
+  }
+  void InitAlert() override {}
+  void RefreshAlerts() override {}
+  std::wstring ClassName() const override { return L"TfrButtonTest"; }
+
+  static std::unique_ptr<AlertFrame> Make(const FrameInput& input) {
+    return std::make_unique<ButtonFrame>(input);
+  }
+
+ private:
+  IUINotification* notification_;
+};
+
+TEST(DemoRun, ClicksANamedControlAndDragsTheToast) {
+  ScopedFrame frame(ListAlerts, alerts_form::TfrGenericInformative, ButtonFrame::Make);
+  // Names are matched as the runtime does, case ignored; a hover over a control that
+  // is unknown or does not show is reported, not fatal.
+  const Scenario scenario = ParseScenario(R"({"end": 5000, "alerts": [
+      {"values": {"FormType": 13}}],
+      "input": [{"at": 100, "drag": {"x": 700, "y": 400}},
+                {"at": 200, "hover": "NoSuchButton"},
+                {"at": 250, "click": "HiddenButton"},
+                {"at": 300, "hover": "allowbutton"},
+                {"at": 400, "click": "ALLOWBUTTON"}]})");
+  auto target = MakeTarget("");
+  const nlohmann::json report = RunScenario(scenario, *target);
+  ASSERT_EQ(2u, report["shown"].size()) << report.dump();
+  EXPECT_EQ("TfrButtonTest", report["shown"][0]["frame"]);
+  EXPECT_EQ(700, report["shown"][1]["bounds"]["left"]) << "dragged";
+  EXPECT_EQ(400, report["shown"][1]["bounds"]["top"]);
+  ASSERT_EQ(2u, report["missedInput"].size()) << report.dump();
+  EXPECT_EQ("NoSuchButton", report["missedInput"][0]["control"]);
+  EXPECT_EQ("HiddenButton", report["missedInput"][1]["control"]);
+  ASSERT_EQ(1u, report["removed"].size()) << report.dump();
+  EXPECT_EQ(nlohmann::json::array({ResponseAllow}),
+            report["removed"][0]["notifications"][0]["responses"]);
+  EXPECT_EQ(0, report["pending"]["alerts"]);
+  EXPECT_LT(report["durationMs"].get<int>(), 5000) << "the run ended when the alert was done";
 }
 
 }  // namespace

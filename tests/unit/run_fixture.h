@@ -49,7 +49,7 @@ class TestFrame final : public AlertFrame {
   }
   void InitAlert() override { ++log.inits; }
   void RefreshAlerts() override { ++log.refreshes; }
-  const wchar_t* ClassName() const override { return L"TestFrame"; }
+  std::wstring ClassName() const override { return L"TestFrame"; }
   Kind FrameKind() const override { return kind_; }
 
   static std::unique_ptr<AlertFrame> Single(const FrameInput& in) {

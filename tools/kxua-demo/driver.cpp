@@ -83,10 +83,7 @@ class Recorder {
         target_.At(scenario_.alerts[i].at, [this, i] { Arrive(i); });
     }
     for (const InputEvent& input : scenario_.input) {
-      target_.At(input.at, [this, input] {
-        if (input.kind == InputEvent::Kind::Key) target_.PressKey(input.key);
-        if (input.kind == InputEvent::Kind::Finalize) target_.Finalize();
-      });
+      target_.At(input.at, [this, input] { Play(input); });
     }
     target_.At(scenario_.end, [this] { target_.Finalize(); });
     target_.At(0, [this] { Sample(); });
@@ -109,6 +106,26 @@ class Recorder {
   }
 
  private:
+  void Play(const InputEvent& input) {
+    switch (input.kind) {
+      case InputEvent::Kind::Key: target_.PressKey(input.key); break;
+      case InputEvent::Kind::Finalize: target_.Finalize(); break;
+      case InputEvent::Kind::Drag: target_.Drag({input.x, input.y}); break;
+      case InputEvent::Kind::Click:
+      case InputEvent::Kind::Hover:
+        if (std::optional<platform::Point> at = target_.FindControl(input.control)) {
+          if (input.kind == InputEvent::Kind::Click)
+            target_.Click(*at);
+          else
+            target_.Hover(*at);
+        } else {
+          // A scenario that points at nothing is worth telling, not worth stopping.
+          missed_.push_back({{"at", target_.Now()}, {"control", Utf8FromWide(input.control)}});
+        }
+        break;
+    }
+  }
+
   // When the next alert of the scenario arrives, if any is still to come.
   std::optional<std::uint64_t> NextArrival() const {
     std::optional<std::uint64_t> next;
@@ -143,7 +160,7 @@ class Recorder {
     return {{"platform", target_.Name()}, {"result", result},     {"durationMs", duration},
             {"runs", runs_},
             {"shown", shown_},            {"removed", removed},   {"actions", actions},
-            {"pending", pending}};
+            {"pending", pending},         {"missedInput", missed_}};
   }
 
   const Scenario& scenario_;
@@ -157,6 +174,7 @@ class Recorder {
   std::map<const testbed::Notification*, std::size_t> alertOf_;
   std::optional<ToastState> last_;
   json shown_ = json::array();
+  json missed_ = json::array();  // clicks and hovers whose control did not show
 };
 
 }  // namespace

@@ -73,8 +73,26 @@ InputEvent InputOf(const json& event, const std::string& where) {
     input.kind = InputEvent::Kind::Key;
   } else if (event.contains("finalize")) {
     input.kind = InputEvent::Kind::Finalize;
+  } else if (event.contains("click") || event.contains("hover")) {
+    const char* what = event.contains("click") ? "click" : "hover";
+    const json& name = event[what];
+    if (!name.is_string() || name.get<std::string>().empty())
+      Fail(where, std::string("\"") + what + "\" must be the name of a control of the shown frame");
+    input.kind = event.contains("click") ? InputEvent::Kind::Click : InputEvent::Kind::Hover;
+    input.control = WideFromUtf8(name.get<std::string>());
+  } else if (event.contains("drag")) {
+    const json& to = event["drag"];
+    const auto coordinate = [&](const char* axis) {
+      if (!to.is_object() || !to.contains(axis) || !to[axis].is_number_integer() ||
+          to[axis].get<std::int64_t>() < -32768 || to[axis].get<std::int64_t>() > 32767)
+        Fail(where, "\"drag\" must be {\"x\": X, \"y\": Y}, whole screen coordinates");
+      return to[axis].get<int>();
+    };
+    input.kind = InputEvent::Kind::Drag;
+    input.x = coordinate("x");
+    input.y = coordinate("y");
   } else {
-    Fail(where, "an input event needs \"key\" or \"finalize\"");
+    Fail(where, "an input event needs \"key\", \"click\", \"hover\", \"drag\" or \"finalize\"");
   }
   return input;
 }

@@ -27,10 +27,12 @@ struct AlertEvent {
 };
 
 struct InputEvent {
-  enum class Kind { Key, Finalize };
+  enum class Kind { Key, Finalize, Click, Hover, Drag };
   std::uint64_t at = 0;
   Kind kind = Kind::Key;
   std::uint32_t key = 0;  // virtual-key code
+  std::wstring control;   // Click, Hover: the name of a control of the shown frame
+  int x = 0, y = 0;       // Drag: where the toast's top-left corner goes on screen
 };
 
 struct Scenario {

@@ -2,6 +2,7 @@
 // scenario of minutes runs at once and the same way every time.
 #include <memory>
 
+#include "frames/common/find_control.h"
 #include "kxua/KXUAAlerts.h"
 #include "platform/sim/sim_platform.h"
 #include "tools/kxua-demo/target.h"
@@ -23,20 +24,41 @@ class SimTarget final : public Target {
   std::int64_t UnixTime() override { return sim_.UnixTime(); }
 
   std::optional<ToastState> Toast() override {
-    const sim::SimWindow* toast = nullptr;
-    for (const auto& [handle, window] : sim_.Windows())
-      if (window.parent == 0 && window.title == L"TToastMainForm") toast = &window;
+    const sim::SimWindow* toast = FindToast();
     if (toast == nullptr) return std::nullopt;
     ToastState state{toast->visible, {}, toast->bounds};
-    for (const auto& [handle, window] : sim_.Windows())
-      if (window.parent == toast->handle && window.visible) state.frame = window.title;
+    if (const sim::SimWindow* frame = ShownFrame()) state.frame = frame->title;
     return state;
   }
 
   void PressKey(std::uint32_t key) override {
-    for (const auto& [handle, window] : sim_.Windows())
-      if (window.parent == 0 && window.title == L"TToastMainForm")
-        sim_.PostMessage(handle, platform::msg::KeyDown, key, 0);
+    if (const sim::SimWindow* toast = FindToast())
+      sim_.PostMessage(toast->handle, platform::msg::KeyDown, key, 0);
+  }
+
+  std::optional<platform::Point> FindControl(const std::wstring& name) override {
+    const sim::SimWindow* frame = ShownFrame();
+    if (frame == nullptr) return std::nullopt;
+    const std::uint16_t atom = sim_.AddGlobalAtom(name);
+    const std::intptr_t answer =
+        sim_.SendMessage(frame->handle, sim_.RegisterMessage(kFindControlMessage), atom, 0);
+    sim_.DeleteGlobalAtom(atom);
+    return UnpackControlCentre(answer);
+  }
+
+  void Hover(platform::Point at) override {
+    if (const sim::SimWindow* frame = ShownFrame()) sim_.MouseMove(frame->handle, at.x, at.y);
+  }
+
+  void Click(platform::Point at) override {
+    if (const sim::SimWindow* frame = ShownFrame()) sim_.Click(frame->handle, at.x, at.y);
+  }
+
+  void Drag(platform::Point to) override {
+    const sim::SimWindow* toast = FindToast();
+    if (toast == nullptr) return;
+    sim_.ScriptDrag({{to.x, to.y}});
+    sim_.SendMessage(toast->handle, platform::msg::SysCommand, platform::syscommand::DragMove, 0);
   }
 
   void WaitUntil(std::uint64_t ms) override {
@@ -49,6 +71,21 @@ class SimTarget final : public Target {
   std::int32_t Finalize() override { return KXUA_Finalize(); }
 
  private:
+  // The library's host window, by the name it gives it.
+  const sim::SimWindow* FindToast() const {
+    for (const auto& [handle, window] : sim_.Windows())
+      if (window.parent == 0 && window.title == L"TToastMainForm") return &window;
+    return nullptr;
+  }
+  const sim::SimWindow* ShownFrame() const {
+    const sim::SimWindow* toast = FindToast();
+    if (toast == nullptr) return nullptr;
+    const sim::SimWindow* shown = nullptr;
+    for (const auto& [handle, window] : sim_.Windows())
+      if (window.parent == toast->handle && window.visible) shown = &window;
+    return shown;
+  }
+
   sim::SimPlatform sim_;
 };
 

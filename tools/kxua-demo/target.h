@@ -34,6 +34,17 @@ class Target {
   virtual std::int64_t UnixTime() = 0;
   virtual std::optional<ToastState> Toast() = 0;
   virtual void PressKey(std::uint32_t key) = 0;
+  // The centre of the shown frame's control of that name (case ignored), in the
+  // frame window's client coordinates, as that window answers kFindControlMessage;
+  // none when no frame or no such control shows.
+  virtual std::optional<platform::Point> FindControl(const std::wstring& name) = 0;
+  // The mouse over the shown frame's window at client coordinates: resting there,
+  // or pressing and releasing the left button there.
+  virtual void Hover(platform::Point at) = 0;
+  virtual void Click(platform::Point at) = 0;
+  // Drags the toast by its header through the system's move loop until its top-left
+  // corner is at `to` on the screen.
+  virtual void Drag(platform::Point to) = 0;
   // Between runs: lets time pass until `ms` after the start, serving what is due.
   virtual void WaitUntil(std::uint64_t ms) = 0;
   // The library's two entry points.

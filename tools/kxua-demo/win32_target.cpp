@@ -4,6 +4,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "frames/common/find_control.h"
 #include "kxua/KXUAAlerts.h"
 #include "tools/kxua-demo/target.h"
 
@@ -94,6 +95,53 @@ class Win32Target final : public Target {
     if (HWND toast = FindToast()) PostMessageW(toast, WM_KEYDOWN, key, 0);
   }
 
+  std::optional<platform::Point> FindControl(const std::wstring& name) override {
+    HWND frame = ShownFrame();
+    if (frame == nullptr) return std::nullopt;
+    const ATOM atom = GlobalAddAtomW(name.c_str());
+    if (atom == 0) return std::nullopt;
+    const LRESULT answer = SendMessageW(frame, RegisterWindowMessageW(kFindControlMessage), atom, 0);
+    GlobalDeleteAtom(atom);
+    return UnpackControlCentre(answer);
+  }
+
+  // The mouse messages are posted to the frame's window rather than synthesised with
+  // SendInput: they reach that window whatever lies above the toast or has the focus,
+  // and never a window of the person at the machine. The cursor is put at the same
+  // place first, so that the frame's leave tracking and cursor shape agree with them.
+  void Hover(platform::Point at) override {
+    if (HWND frame = ShownFrame()) PostMouse(frame, WM_MOUSEMOVE, 0, at);
+  }
+
+  void Click(platform::Point at) override {
+    HWND frame = ShownFrame();
+    if (frame == nullptr) return;
+    PostMouse(frame, WM_MOUSEMOVE, 0, at);
+    PostMouse(frame, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMouse(frame, WM_LBUTTONUP, 0, at);
+  }
+
+  // The system's move loop follows the real mouse, so here the input is real: the
+  // cursor goes to the header, the move and the release are queued, and the loop
+  // that the posted command starts takes them (posted messages come before input).
+  void Drag(platform::Point to) override {
+    HWND toast = FindToast();
+    if (toast == nullptr) return;
+    RECT r{};
+    GetWindowRect(toast, &r);
+    constexpr int kHeaderOffset = 8;  // a point inside the frame's header
+    SetCursorPos(r.left + kHeaderOffset, r.top + kHeaderOffset);
+    PostMessageW(toast, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_MOUSE;
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    input[0].mi.dx = MulDiv(to.x + kHeaderOffset, 65535, width - 1);
+    input[0].mi.dy = MulDiv(to.y + kHeaderOffset, 65535, height - 1);
+    input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, input, sizeof(INPUT));
+  }
+
   void WaitUntil(std::uint64_t ms) override {
     while (Now() < ms) {
       MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(ms - Now()), QS_ALLINPUT);
@@ -111,6 +159,22 @@ class Win32Target final : public Target {
   std::int32_t Finalize() override { return finalize_(); }
 
  private:
+  static HWND ShownFrame() {
+    HWND toast = FindToast();
+    if (toast == nullptr) return nullptr;
+    HWND shown = nullptr;
+    for (HWND child = GetWindow(toast, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+      if (IsWindowVisible(child)) shown = child;
+    return shown;
+  }
+
+  static void PostMouse(HWND window, UINT message, WPARAM buttons, platform::Point at) {
+    POINT screen{at.x, at.y};
+    ClientToScreen(window, &screen);
+    SetCursorPos(screen.x, screen.y);
+    PostMessageW(window, message, buttons, MAKELPARAM(at.x, at.y));
+  }
+
   ULONGLONG start_;
   HMODULE dll_ = nullptr;
   KXUA_InitializeFn initialize_ = nullptr;
