@@ -4,17 +4,6 @@
 
 namespace kxua::testbed {
 
-std::map<std::wstring, RecordedValue> ActionObject::Items() const {
-  std::lock_guard<std::mutex> lock(mutex_);
-  return items_;
-}
-
-HRESULT ActionObject::SetItem(BSTR name, VARIANT value) {
-  std::lock_guard<std::mutex> lock(mutex_);
-  items_[ToString(name)] = Record(value);
-  return S_OK;
-}
-
 std::vector<ActionManager::Request> ActionManager::Requests() const {
   std::lock_guard<std::mutex> lock(mutex_);
   return requests_;

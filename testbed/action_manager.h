@@ -19,15 +19,17 @@ class ActionObject final : public DispatchObject<IZYMExtendedAction> {
  public:
   explicit ActionObject(std::wstring name = std::wstring()) : name_(std::move(name)) {}
   const std::wstring& Name() const { return name_; }
-  std::map<std::wstring, RecordedValue> Items() const;
+  std::map<std::wstring, RecordedValue> Items() const { return items_.Items(); }
 
-  HRESULT STDMETHODCALLTYPE SetItem(BSTR name, VARIANT value) override;
+  HRESULT STDMETHODCALLTYPE SetItem(BSTR name, VARIANT value) override {
+    items_.Set(name, value);
+    return S_OK;
+  }
 
  private:
   ~ActionObject() override = default;
   std::wstring name_;
-  mutable std::mutex mutex_;
-  std::map<std::wstring, RecordedValue> items_;
+  RecordedItems items_;
 };
 
 class ActionManager final : public DispatchObject<IUAAction> {

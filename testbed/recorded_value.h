@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
+#include <mutex>
 #include <ostream>
 #include <string>
 
@@ -29,5 +31,23 @@ RecordedValue Record(const VARIANT& value);
 
 // The text of a BSTR; a null BSTR is the empty text.
 std::wstring ToString(BSTR text);
+
+// The named values an object's SetItem received, the last per name; safe from any
+// thread.
+class RecordedItems {
+ public:
+  void Set(BSTR name, const VARIANT& value) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    items_[ToString(name)] = Record(value);
+  }
+  std::map<std::wstring, RecordedValue> Items() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return items_;
+  }
+
+ private:
+  mutable std::mutex mutex_;
+  std::map<std::wstring, RecordedValue> items_;
+};
 
 }  // namespace kxua::testbed

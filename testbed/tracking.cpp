@@ -2,17 +2,6 @@
 
 namespace kxua::testbed {
 
-std::map<std::wstring, RecordedValue> StringMap::Items() const {
-  std::lock_guard<std::mutex> lock(mutex_);
-  return items_;
-}
-
-HRESULT StringMap::SetItem(BSTR key, VARIANT value) {
-  std::lock_guard<std::mutex> lock(mutex_);
-  items_[ToString(key)] = Record(value);
-  return S_OK;
-}
-
 std::vector<TrackingEvents::Call> TrackingEvents::Calls() const {
   std::lock_guard<std::mutex> lock(mutex_);
   return calls_;

@@ -17,14 +17,16 @@ namespace kxua::testbed {
 // "Zym.StringMap".
 class StringMap final : public DispatchObject<IZYMStringMap> {
  public:
-  std::map<std::wstring, RecordedValue> Items() const;
+  std::map<std::wstring, RecordedValue> Items() const { return items_.Items(); }
 
-  HRESULT STDMETHODCALLTYPE SetItem(BSTR key, VARIANT value) override;
+  HRESULT STDMETHODCALLTYPE SetItem(BSTR key, VARIANT value) override {
+    items_.Set(key, value);
+    return S_OK;
+  }
 
  private:
   ~StringMap() override = default;
-  mutable std::mutex mutex_;
-  std::map<std::wstring, RecordedValue> items_;
+  RecordedItems items_;
 };
 
 // "KXCCGUIUTILS.TrackingEvents".
