@@ -16,7 +16,7 @@ namespace kxua {
 // What a frame is created from: the alert source and its first notification (the
 // frame keeps whichever its kind reads), the host window and the context.
 struct FrameInput {
-  platform::WindowHandle host = 0;
+  AlertHost* host = nullptr;
   IUIAlertSource* source = nullptr;
   IUINotification* notification = nullptr;
   IZYMApplicationContext* context = nullptr;

@@ -4,11 +4,14 @@
 #include <array>
 
 #include "host/frame_registry.h"
+#include "host/layouts.h"
 #include "host/modern_toast.h"
 #include "kxua/values.h"
 #include "model/alert_colors.h"
 #include "model/actions.h"
 #include "model/notification.h"
+#include "ui/layout.h"
+#include "ui/translate_components.h"
 
 namespace kxua {
 
@@ -27,7 +30,7 @@ constexpr std::uint32_t kMsgSysKeyDown = 0x0104;
 
 std::int32_t TToastMainForm::CallBackPart::OnNewAlert() {
   // Bursts of new alerts become one check when the timer fires.
-  form_.TimerNewAlert.SetEnabled(true);
+  form_.TimerNewAlert->SetEnabled(true);
   return 0;
 }
 
@@ -37,50 +40,70 @@ std::int32_t TToastMainForm::CallBackPart::OnAlertsChanged() {
 }
 
 TToastMainForm::TToastMainForm(IUIAlertsManager* manager, IZYMApplicationContext* context)
-    : manager_(manager),
+    : AlertHost(kExStyle, L"TToastMainForm"),
+      manager_(manager),
       context_(context),
       settings_(*productSettings_) {
-  CreateHandle({0, kExStyle,
-                {kOffScreen, kOffScreen, kOffScreen + kClientWidth, kOffScreen + kClientHeight},
-                L"TToastMainForm"});
+  LoadOwnLayout();
   productSettings_->Initialize(CZYMUtils::kAlertClient, context_.Get());
   LoadAlertColors();
-  translator_->Initialize(CZYMUtils::kAlertClient, context_.Get());
+  if (translator_->Initialize(CZYMUtils::kAlertClient, context_.Get()))
+    ui::TranslateComponents(*translator_, this);
   closeMessage_ = platform::Get().RegisterMessage(kCloseSysAlertsName);
-  TimerNewAlert.SetOnTimer([this] {
-    TimerNewAlert.SetEnabled(false);
-    PostMessage(kMsgCheckAlerts);
-  });
-  TimerClose.SetOnTimer([this] {
-    TimerClose.SetEnabled(false);
-    // An alert that arrived since the empty check keeps the run going.
-    std::uint32_t total = 0;
-    if (manager_ != nullptr) manager_->GetTotalCount(total);
-    PostMessage(total == 0 ? closeMessage_ : kMsgCheckAlerts);
-  });
-  TimerActivate.SetOnTimer([this] { TimerActivateTimer(); });
-  DiscardAlert.SetOnTimer([this] { DiscardAlertTimer(); });
+  SetBounds(kOffScreen, kOffScreen, Width(), Height());
+  ColorFondo->SetColorUp(AlertColor(kAlertTitleBackColor));
+}
+
+void TToastMainForm::LoadOwnLayout() {
+  const auto handler = [this](void (TToastMainForm::*member)()) {
+    return [this, member](const ui::Event&) { (this->*member)(); };
+  };
+  for (const ui::LayoutSource& layout : HostLayouts())
+    if (ui::ReadLayoutRoot(layout).className == "TToastMainForm")
+      ui::LoadLayout(layout, *this,
+                     ui::HandlersFrom({{"TimerNewAlertTimer", handler(&TToastMainForm::TimerNewAlertTimer)},
+                                       {"TimerCloseTimer", handler(&TToastMainForm::TimerCloseTimer)},
+                                       {"TimerActivateTimer", handler(&TToastMainForm::TimerActivateTimer)},
+                                       {"DiscardAlertTimer", handler(&TToastMainForm::DiscardAlertTimer)},
+                                       // The run loop hands the thread's messages over itself.
+                                       {"ApplicationEvents1Message", [](const ui::Event&) {}}}));
+  Fondo = Find<ui::KXUAPaintBoxPngLux>(L"Fondo");
+  ColorFondo = Find<ui::KXUAColors>(L"ColorFondo");
+  TimerNewAlert = Find<ui::TimerComponent>(L"TimerNewAlert");
+  TimerClose = Find<ui::TimerComponent>(L"TimerClose");
+  TimerActivate = Find<ui::TimerComponent>(L"TimerActivate");
+  DiscardAlert = Find<ui::TimerComponent>(L"DiscardAlert");
+}
+
+void TToastMainForm::TimerNewAlertTimer() {
+  TimerNewAlert->SetEnabled(false);
+  PostMessage(kMsgCheckAlerts);
+}
+
+void TToastMainForm::TimerCloseTimer() {
+  TimerClose->SetEnabled(false);
+  // An alert that arrived since the empty check keeps the run going.
+  std::uint32_t total = 0;
+  if (manager_ != nullptr) manager_->GetTotalCount(total);
+  PostMessage(total == 0 ? closeMessage_ : kMsgCheckAlerts);
 }
 
 TToastMainForm::~TToastMainForm() {
   frame_.reset();  // the frame's window is a child of ours
-  DestroyHandle();
 }
 
-bool TToastMainForm::Visible() const { return platform::Get().IsVisible(Handle()); }
-
-void TToastMainForm::Close() { platform::Get().Hide(Handle()); }
+void TToastMainForm::Close() { SetVisible(false); }
 
 void TToastMainForm::Finalize() {
   if (manager_ != nullptr) manager_->SetCallBack(nullptr);
   finalized_ = true;
-  TimerNewAlert.SetEnabled(false);
-  TimerClose.SetEnabled(false);
+  TimerNewAlert->SetEnabled(false);
+  TimerClose->SetEnabled(false);
   Close();
 }
 
 std::intptr_t TToastMainForm::WndProc(const platform::Message& message) {
-  if (finalized_) return DefaultHandling(message);
+  if (finalized_) return AlertHost::WndProc(message);
   switch (message.id) {
     case kMsgCheckAlerts:
     case kMsgCheckAlerts2: ProcessAlerts(); return 0;
@@ -90,19 +113,19 @@ std::intptr_t TToastMainForm::WndProc(const platform::Message& message) {
     case platform::msg::KeyDown:
     case kMsgSysKeyDown:
       if (message.wParam == kKeyF4) return 0;
-      return DefaultHandling(message);
+      return AlertHost::WndProc(message);
     case platform::msg::WindowPosChanging:
       GuardPosition(*reinterpret_cast<platform::WindowPos*>(message.lParam));
-      return DefaultHandling(message);
+      return AlertHost::WndProc(message);
     case platform::msg::SysCommand: {
-      if ((message.wParam & 0xFFF0) != platform::syscommand::Move) return DefaultHandling(message);
+      if ((message.wParam & 0xFFF0) != platform::syscommand::Move) return AlertHost::WndProc(message);
       // The system's move loop runs inside this call: the user is dragging.
       moving_ = true;
-      const std::intptr_t result = DefaultHandling(message);
+      const std::intptr_t result = AlertHost::WndProc(message);
       moving_ = false;
       return result;
     }
-    default: return DefaultHandling(message);
+    default: return AlertHost::WndProc(message);
   }
 }
 
@@ -115,10 +138,10 @@ void TToastMainForm::ProcessAlerts() {
   std::uint32_t total = 0;
   if (manager_ != nullptr) manager_->GetTotalCount(total);
   if (total == 0) {
-    TimerClose.SetEnabled(true);
+    TimerClose->SetEnabled(true);
     return;
   }
-  TimerClose.SetEnabled(false);
+  TimerClose->SetEnabled(false);
   // A single alert on screen is never replaced.
   if (currentList_ == ListAlerts) return;
 
@@ -213,7 +236,7 @@ std::unique_ptr<AlertFrame> TToastMainForm::CreateFrame(std::int32_t list, std::
   // keeping it as the current one would stall the queue behind it.
   FrameFactory factory = Frames().Find(list, formType);
   if (factory == nullptr) return nullptr;
-  std::unique_ptr<AlertFrame> frame = factory({Handle(), source, notification, context_.Get()});
+  std::unique_ptr<AlertFrame> frame = factory({this, source, notification, context_.Get()});
   if (frame) frame->InitAlert();
   return frame;
 }
@@ -238,8 +261,8 @@ bool TToastMainForm::ArmExpiry(IUINotification* notification) {
   expiring_ = notification;
   const std::uint64_t wait = static_cast<std::uint64_t>(expiry - now) * 1000;
   expiryTick_ = system.TickCount() + wait;
-  DiscardAlert.SetInterval(static_cast<std::uint32_t>(std::min(wait, kLongestTimerInterval)));
-  DiscardAlert.SetEnabled(true);
+  DiscardAlert->SetInterval(static_cast<std::uint32_t>(std::min(wait, kLongestTimerInterval)));
+  DiscardAlert->SetEnabled(true);
   return true;
 }
 
@@ -247,23 +270,24 @@ void TToastMainForm::DiscardAlertTimer() {
   // A wait longer than one timer interval is made of steps.
   const std::uint64_t now = platform::Get().TickCount();
   if (now < expiryTick_) {
-    DiscardAlert.SetInterval(
+    DiscardAlert->SetInterval(
         static_cast<std::uint32_t>(std::min(expiryTick_ - now, kLongestTimerInterval)));
     return;
   }
-  DiscardAlert.SetEnabled(false);
+  DiscardAlert->SetEnabled(false);
   if (expiring_ != nullptr) expiring_->SetResponse(ResponseNone);
   CloseCurrentAlert();
 }
 
 void TToastMainForm::TimerActivateTimer() {
-  TimerActivate.SetEnabled(false);
   platform::Platform& system = platform::Get();
   system.SetExStyle(Handle(), system.GetExStyle(Handle()) & ~platform::exstyle::NoActivate);
+  TimerActivate->SetEnabled(false);
+  if (AlphaBlend()) SetAlphaBlendValue(255);
 }
 
 void TToastMainForm::CloseCurrentAlert() {
-  DiscardAlert.SetEnabled(false);
+  DiscardAlert->SetEnabled(false);
   expiring_ = nullptr;
   frame_.reset();
   if (currentList_ >= ListNotifications && currentList_ <= ListCampaigns)
@@ -286,23 +310,33 @@ void TToastMainForm::EndRunForMissingAlert() {
 
 void TToastMainForm::ShowAlertFrame(std::unique_ptr<AlertFrame> frame) {
   frame_ = std::move(frame);  // frees the frame it replaces; that alert stays pending
+  SetAlphaBlendValue(255);
+  SetAlphaBlend(false);
+  frame_->SetColor(ui::kWhite);
+  frame_->SetBounds(kFrameEdge, kFrameEdge, frame_->Width(), frame_->Height());
   platform::Platform& system = platform::Get();
-  const int width = frame_->Width(), height = frame_->Height();
-  system.SetBounds(frame_->Handle(), {kFrameEdge, kFrameEdge, kFrameEdge + width, kFrameEdge + height});
   system.Show(frame_->Handle());
   system.SetExStyle(Handle(), system.GetExStyle(Handle()) | platform::exstyle::Composited);
-  platform::Rect bounds = system.GetBounds(Handle());
-  bounds.right = bounds.left + width + 2 * kFrameEdge;
-  bounds.bottom = bounds.top + height + 2 * kFrameEdge;
-  system.SetBounds(Handle(), bounds);
+  SetBounds(Left(), Top(), frame_->Width() + 2 * kFrameEdge, frame_->Height() + 2 * kFrameEdge);
   if (frame_->FrameKind() != AlertFrame::Kind::Campaign) Place();
+  system.RedrawNow(Handle());
+}
+
+void TToastMainForm::CanResize(int& width, int& height) {
+  if (frame_) height = frame_->Height() + 2 * kFrameEdge;
+}
+
+void TToastMainForm::BoundsChanged(bool moved, bool resized) {
+  AlertHost::BoundsChanged(moved, resized);
+  // The backdrop draws the edge around the frame: it covers the whole window.
+  if (resized && Fondo != nullptr) Fondo->SetBounds(0, 0, Width(), Height());
 }
 
 void TToastMainForm::Place() {
   platform::Platform& system = platform::Get();
-  const platform::Rect bounds = system.GetBounds(Handle());
-  system.SetBounds(Handle(), PlaceToast(WorkArea(system.ScreenSize(), system.TaskbarRect()),
-                                        {bounds.Width(), bounds.Height()}));
+  const platform::Rect place =
+      PlaceToast(WorkArea(system.ScreenSize(), system.TaskbarRect()), {Width(), Height()});
+  SetBounds(place.left, place.top, place.Width(), place.Height());
 }
 
 void TToastMainForm::GuardPosition(platform::WindowPos& pos) {
@@ -313,11 +347,15 @@ void TToastMainForm::GuardPosition(platform::WindowPos& pos) {
 }
 
 void TToastMainForm::ShowIfHidden() {
-  if (Visible()) return;
-  platform::Get().Show(Handle());
+  if (!Visible()) FormShow();
+}
+
+void TToastMainForm::FormShow() {
+  SetVisible(true);
   // Not activatable until it has been seen for a while, so it cannot steal a
   // click or a key meant for another window.
-  TimerActivate.SetEnabled(true);
+  TimerActivate->SetEnabled(true);
+  if (AlphaBlend()) SetAlphaBlendValue(0);
 }
 
 }  // namespace kxua

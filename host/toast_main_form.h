@@ -14,8 +14,9 @@
 #include "kxua/alerts.h"
 #include "kxua/services.h"
 #include "model/com_ptr.h"
-#include "ui/timer.h"
-#include "ui/window.h"
+#include "frames/common/alert_host.h"
+#include "ui/kxua_controls.h"
+#include "ui/timer_component.h"
 
 namespace kxua {
 
@@ -29,7 +30,7 @@ inline constexpr std::uint32_t kMsgCheckAlerts2 = 0x667;
 // The name of the registered message that ends the run.
 inline constexpr wchar_t kCloseSysAlertsName[] = L"WM_CLOSESYSALERTS";
 
-class TToastMainForm final : public ui::Window {
+class TToastMainForm final : public AlertHost {
  public:
   static constexpr int kClientWidth = 264;
   static constexpr int kClientHeight = 52;
@@ -43,11 +44,12 @@ class TToastMainForm final : public ui::Window {
   TToastMainForm(IUIAlertsManager* manager, IZYMApplicationContext* context);
   ~TToastMainForm() override;
 
+  std::wstring ClassName() const override { return L"TToastMainForm"; }
+
   IUIAlertsManager* Manager() const { return manager_; }
   IUIAlertsManagerCallBack* CallBack() { return &callBack_; }
   // The id of "WM_CLOSESYSALERTS"; the run loop ends when it sees it.
   std::uint32_t CloseMessage() const { return closeMessage_; }
-  bool Visible() const;
   // Hides the window; it stays until destroyed.
   void Close();
   // Ends the run from inside it: unregisters from the manager, hides the window and
@@ -75,6 +77,10 @@ class TToastMainForm final : public ui::Window {
   };
 
   std::intptr_t WndProc(const platform::Message& message) override;
+  // The window is always its frame's height plus the edge.
+  void CanResize(int& width, int& height) override;
+  void BoundsChanged(bool moved, bool resized) override;
+  void LoadOwnLayout();
 
   void ProcessAlerts();
   void CreateSingleAlertFrame();
@@ -89,7 +95,10 @@ class TToastMainForm final : public ui::Window {
   // Reads the alert's expiry; false when it is too near to show the alert at all.
   bool ArmExpiry(IUINotification* notification);
   void DiscardAlertTimer();
+  void TimerNewAlertTimer();
+  void TimerCloseTimer();
   void TimerActivateTimer();
+  void FormShow();
   // The manager counted alerts it then did not deliver: the run ends rather than
   // wait for a signal that may never come; the alert stays pending.
   void EndRunForMissingAlert();
@@ -117,10 +126,13 @@ class TToastMainForm final : public ui::Window {
   IUINotification* expiring_ = nullptr;  // the shown alert's, while it can expire
   std::uint64_t expiryTick_ = 0;         // when it expires, on the platform clock
 
-  ui::Timer TimerNewAlert{10};
-  ui::Timer TimerClose{10};
-  ui::Timer TimerActivate{1000};
-  ui::Timer DiscardAlert{0};
+  // From the layout.
+  ui::KXUAPaintBoxPngLux* Fondo = nullptr;
+  ui::KXUAColors* ColorFondo = nullptr;
+  ui::TimerComponent* TimerNewAlert = nullptr;
+  ui::TimerComponent* TimerClose = nullptr;
+  ui::TimerComponent* TimerActivate = nullptr;
+  ui::TimerComponent* DiscardAlert = nullptr;
 };
 
 }  // namespace kxua

@@ -35,6 +35,7 @@ namespace msg {
 inline constexpr std::uint32_t Destroy = 0x0002;
 inline constexpr std::uint32_t Close = 0x0010;
 inline constexpr std::uint32_t WindowPosChanging = 0x0046;
+inline constexpr std::uint32_t WindowPosChanged = 0x0047;
 inline constexpr std::uint32_t Quit = 0x0012;
 inline constexpr std::uint32_t KeyDown = 0x0100;
 inline constexpr std::uint32_t Timer = 0x0113;
@@ -398,6 +399,8 @@ class Graphics {
  public:
   // Asks for a msg::Paint of the whole window.
   virtual void Invalidate(WindowHandle window) = 0;
+  // Paints the window and its child windows now, before this call returns.
+  virtual void RedrawNow(WindowHandle window) = 0;
   // Only while handling msg::Paint: runs `paint` on a canvas of the whole client
   // area and shows the result at once (drawn off-screen first, so nothing flickers).
   virtual void PaintWindow(WindowHandle window, const std::function<void(Canvas&)>& paint) = 0;

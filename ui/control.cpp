@@ -79,6 +79,7 @@ Size Control::AutoSized(int width, int height) {
 }
 
 void Control::SetBounds(int left, int top, int width, int height) {
+  CanResize(width, height);
   const Size size = Constrain(AutoSized(width, height));
   const bool moved = left != left_ || top != top_;
   const bool resized = size.width != width_ || size.height != height_;

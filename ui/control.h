@@ -174,6 +174,8 @@ class Control : public Component {
   virtual Size PreferredSize(int width, int height);
   // After the size or position changed and the children were aligned.
   virtual void BoundsChanged(bool moved, bool resized) {}
+  // The last word on a new size, before the constraints apply.
+  virtual void CanResize(int& width, int& height) {}
   virtual void VisibleChanged() {}
   // The colour that shows behind the control: its own if it paints one.
   Color BackgroundColor() const;

@@ -2,9 +2,10 @@
 
 namespace kxua::ui {
 
-Form::Form(Component* owner, std::uint32_t exStyle) : WindowedControl(owner) {
+Form::Form(Component* owner, std::uint32_t exStyle, const std::wstring& title)
+    : WindowedControl(owner) {
   SetVisible(false);
-  CreateWindowHandle({0, exStyle, {}, {}});
+  CreateWindowHandle({0, exStyle, {}, title});
 }
 
 void Form::SetAlphaBlend(bool on) {

@@ -10,7 +10,8 @@ namespace kxua::ui {
 
 class Form : public WindowedControl {
  public:
-  explicit Form(Component* owner, std::uint32_t exStyle = 0);
+  // `title` names the window, so tools can find it.
+  explicit Form(Component* owner, std::uint32_t exStyle = 0, const std::wstring& title = {});
 
   std::wstring ClassName() const override { return L"TForm"; }
 

@@ -36,7 +36,20 @@ void WindowedControl::InvalidateWindow() {
 }
 
 void WindowedControl::BoundsChanged(bool moved, bool resized) {
-  if (HandleAllocated()) platform::Get().SetBounds(Handle(), WindowBounds());
+  if (HandleAllocated() && !following_) platform::Get().SetBounds(Handle(), WindowBounds());
+}
+
+void WindowedControl::FollowWindow() {
+  // The system or the user moved the window (or the window changed the proposal):
+  // the control takes the window's place, so that its next change starts from there.
+  const Rect window = platform::Get().GetBounds(Handle());
+  if (window == WindowBounds()) return;
+  following_ = true;
+  SetBounds(Left() + window.left - WindowBounds().left, Top() + window.top - WindowBounds().top,
+            window.Width(), window.Height());
+  following_ = false;
+  // A size the control would not take (its constraints, say) goes back to the window.
+  if (!(window == WindowBounds())) platform::Get().SetBounds(Handle(), WindowBounds());
 }
 
 void WindowedControl::VisibleChanged() {
@@ -83,6 +96,9 @@ std::intptr_t WindowedControl::WndProc(const platform::Message& message) {
       platform::Get().PaintWindow(Handle(), [this](platform::Canvas& canvas) { PaintAll(canvas); });
       return 0;
     case platform::msg::EraseBackground: return 1;  // the paint covers everything
+    case platform::msg::WindowPosChanged:
+      FollowWindow();
+      break;
     case platform::msg::SetCursor:
       if ((message.lParam & 0xFFFF) == 1 /* client area */) {
         platform::Get().SetCursor(hovered_ != nullptr

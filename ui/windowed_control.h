@@ -44,6 +44,7 @@ class WindowedControl : public Control, public Window {
   virtual Rect WindowBounds() { return BoundsRect(); }
 
  private:
+  void FollowWindow();
   void PaintAll(platform::Canvas& canvas);
   void PaintChildren(platform::Canvas& canvas, Control& control, Point origin);
   void MouseMoved(Point point);
@@ -63,6 +64,7 @@ class WindowedControl : public Control, public Window {
   Control* pressed_ = nullptr;
   bool tracking_ = false;
   Point lastMouse_;
+  bool following_ = false;  // taking the bounds the system gave the window
   Timer hintTimer_{kHintPauseMs};
   std::unique_ptr<HintWindow> hint_;
 };

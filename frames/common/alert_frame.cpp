@@ -4,21 +4,24 @@
 
 namespace kxua {
 
-AlertFrame::AlertFrame(platform::WindowHandle host, int width, int height)
+AlertFrame::AlertFrame(AlertHost* host, int width, int height)
     : ui::Frame(nullptr),
       host_(host),
       findControlMessage_(platform::Get().RegisterMessage(kFindControlMessage)) {
   SetBounds(0, 0, width, height);
+  if (host_ != nullptr) SetParent(host_);
 }
 
 bool AlertFrame::CreateFrameWindow() {
   // The window is named after the frame class, so tools can tell which alert shows.
   // It stays hidden until the host has placed it; the frame itself counts as
   // visible, so that its controls show and take clicks once the window does.
-  return CreateHandle({host_, 0, WindowBounds(), ClassName()});
+  return CreateHandle({host_ != nullptr ? host_->Handle() : 0, 0, WindowBounds(), ClassName()});
 }
 
-void AlertFrame::RequestClose() const { platform::Get().PostMessage(host_, kMsgCloseAlert, 0, 0); }
+void AlertFrame::RequestClose() const {
+  if (host_ != nullptr) host_->PostMessage(kMsgCloseAlert);
+}
 
 std::intptr_t AlertFrame::WndProc(const platform::Message& message) {
   if (message.id != findControlMessage_ || findControlMessage_ == 0) return ui::Frame::WndProc(message);

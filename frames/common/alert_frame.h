@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "frames/common/alert_host.h"
 #include "ui/frame.h"
 
 namespace kxua {
@@ -43,15 +44,18 @@ class AlertFrame : public ui::Frame, public IAlertsForms {
   void RequestClose() const;
 
  protected:
-  AlertFrame(platform::WindowHandle host, int width, int height);
+  // The frame is a child control of `host`; without a host it is a window of its
+  // own, which nothing fades or resizes.
+  AlertFrame(AlertHost* host, int width, int height);
   // Creates the frame's window, hidden, as a child of the host window; called by
   // the derived class's constructor, once ClassName() answers for it.
   bool CreateFrameWindow();
+  AlertHost* Host() const { return host_; }
 
   std::intptr_t WndProc(const platform::Message& message) override;
 
  private:
-  platform::WindowHandle host_;
+  AlertHost* host_;
   std::uint32_t findControlMessage_;  // tools ask it where a control is
 };
 

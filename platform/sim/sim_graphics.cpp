@@ -90,6 +90,22 @@ void SimPlatform::Invalidate(WindowHandle window) {
   if (SimWindow* w = Live(window)) w->invalid = true;
 }
 
+void SimPlatform::RedrawNow(WindowHandle window) {
+  // Parents paint before their children, as the system orders it; nothing inside a
+  // hidden window paints.
+  std::vector<WindowHandle> family;
+  if (const SimWindow* w = Live(window); w != nullptr && w->visible) family.push_back(window);
+  for (std::size_t i = 0; i < family.size(); ++i)
+    for (auto& [handle, w] : windows_)
+      if (w.parent == family[i] && w.visible) family.push_back(handle);
+  for (WindowHandle handle : family) {
+    SimWindow* w = Live(handle);
+    if (w == nullptr) continue;
+    w->invalid = false;
+    DispatchMessage({handle, platform::msg::Paint, 0, 0});
+  }
+}
+
 void SimPlatform::PaintWindow(WindowHandle window,
                               const std::function<void(platform::Canvas&)>& paint) {
   SimWindow* w = Live(window);

@@ -118,7 +118,11 @@ void SimPlatform::SetBounds(WindowHandle window, const Rect& bounds) {
   w->handler->HandleMessage(
       {window, platform::msg::WindowPosChanging, 0, reinterpret_cast<std::intptr_t>(&pos)});
   if ((w = Live(window)) == nullptr) return;
+  const Rect old = w->bounds;
   w->bounds = {pos.x, pos.y, pos.x + pos.cx, pos.y + pos.cy};
+  if (w->bounds == old) return;
+  w->handler->HandleMessage(
+      {window, platform::msg::WindowPosChanged, 0, reinterpret_cast<std::intptr_t>(&pos)});
 }
 
 bool SimPlatform::IsVisible(WindowHandle window) {

@@ -139,6 +139,10 @@ void Win32Platform::Invalidate(WindowHandle window) {
   InvalidateRect(ToHwnd(window), nullptr, FALSE);
 }
 
+void Win32Platform::RedrawNow(WindowHandle window) {
+  RedrawWindow(ToHwnd(window), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
 void Win32Platform::PaintWindow(WindowHandle window,
                                 const std::function<void(platform::Canvas&)>& paint) {
   HWND hwnd = ToHwnd(window);

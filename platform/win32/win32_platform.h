@@ -63,6 +63,7 @@ class Win32Platform final : public platform::Platform {
 
   // --- Graphics ------------------------------------------------------------------
   void Invalidate(WindowHandle window) override;
+  void RedrawNow(WindowHandle window) override;
   void PaintWindow(WindowHandle window,
                    const std::function<void(platform::Canvas&)>& paint) override;
   void SetAlpha(WindowHandle window, bool enabled, std::uint8_t alpha) override;

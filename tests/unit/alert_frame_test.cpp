@@ -12,7 +12,7 @@ namespace {
 
 class PanelFrame final : public AlertFrame {
  public:
-  explicit PanelFrame(platform::WindowHandle host) : AlertFrame(host, 300, 100) {
+  explicit PanelFrame(AlertHost* host) : AlertFrame(host, 300, 100) {
     auto* header = new ui::Panel(this);
     header->SetName(L"Header");
     header->SetParent(this);
@@ -37,21 +37,23 @@ class PanelFrame final : public AlertFrame {
   std::wstring ClassName() const override { return L"TfrPanelTest"; }
 };
 
-class HostWindow final : public platform::WindowHandler {
-  std::intptr_t HandleMessage(const platform::Message& message) noexcept override {
-    return platform::Get().DefaultHandling(message);
+class TestHost final : public AlertHost {
+ public:
+  TestHost() : AlertHost(0, L"Host") {
+    SetBounds(0, 0, 400, 200);
+    SetVisible(true);
   }
 };
 
 TEST(AlertFrame, IsAHiddenChildOfTheHostNamedAfterItsClass) {
   sim::ScopedSimPlatform sim;
-  HostWindow handler;
-  const platform::WindowHandle host = sim->CreateWindow({0, 0, {0, 0, 400, 200}, L"Host"}, &handler);
-  PanelFrame frame(host);
+  TestHost host;
+  PanelFrame frame(&host);
   const sim::SimWindow* window = sim->FindWindow(frame.Handle());
   ASSERT_NE(nullptr, window);
-  EXPECT_EQ(host, window->parent);
-  EXPECT_FALSE(window->visible);
+  EXPECT_EQ(host.Handle(), window->parent);
+  EXPECT_EQ(&host, frame.Parent());
+  EXPECT_FALSE(window->visible);  // until the host has placed it
   EXPECT_EQ(L"TfrPanelTest", window->title);
   EXPECT_EQ((platform::Rect{0, 0, 300, 100}), window->bounds);
   EXPECT_EQ(300, frame.Width());
@@ -60,9 +62,8 @@ TEST(AlertFrame, IsAHiddenChildOfTheHostNamedAfterItsClass) {
 
 TEST(AlertFrame, TellsWhereANamedControlIs) {
   sim::ScopedSimPlatform sim;
-  HostWindow handler;
-  const platform::WindowHandle host = sim->CreateWindow({0, 0, {0, 0, 400, 200}, L"Host"}, &handler);
-  PanelFrame frame(host);
+  TestHost host;
+  PanelFrame frame(&host);
   const std::uint32_t findControl = sim->RegisterMessage(kFindControlMessage);
   const auto ask = [&](std::uintptr_t atom) {
     return UnpackControlCentre(sim->SendMessage(frame.Handle(), findControl, atom, 0));

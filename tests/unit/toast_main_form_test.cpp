@@ -66,6 +66,58 @@ TEST_F(ToastTest, SystemMovesAreClampedAndUserDragsSnap) {
   EXPECT_EQ(0, Run());
 }
 
+TEST_F(ToastTest, TheFrameSitsInsideAOnePixelEdgeThatFollowsItsHeight) {
+  ShowOne();
+  sim->At(20, [this] {
+    const AlertFrame& frame = *Host().CurrentFrame();
+    EXPECT_EQ(&Host(), frame.Parent());
+    EXPECT_EQ((platform::Rect{1, 1, 301, 101}), sim->FindWindow(frame.Handle())->bounds);
+    EXPECT_NE(0u, HostWindow().exStyle & platform::exstyle::Composited);
+    // The frame grows: whoever sizes the window, it is the frame's height plus the edge,
+    // and the backdrop that draws the edge covers it.
+    const_cast<AlertFrame&>(frame).SetHeight(150);
+    Host().SetHeight(10);
+    EXPECT_EQ(152, HostWindow().bounds.Height());
+    EXPECT_EQ((ui::Rect{0, 0, 302, 152}), Host().Find<ui::Control>(L"Fondo")->BoundsRect());
+  });
+  EndAt(30);
+  EXPECT_EQ(0, Run());
+}
+
+TEST_F(ToastTest, AfterADragTheWindowGrowsWhereTheUserLeftIt) {
+  ShowOne();
+  sim->At(20, [this] {
+    sim->ScriptDrag({{300, 500}});
+    sim->SendMessage(Host().Handle(), platform::msg::SysCommand, platform::syscommand::DragMove, 0);
+    const_cast<AlertFrame&>(*Host().CurrentFrame()).SetHeight(150);
+    Host().SetHeight(0);
+    EXPECT_EQ((platform::Rect{300, 500, 602, 652}), HostWindow().bounds);
+  });
+  EndAt(30);
+  EXPECT_EQ(0, Run());
+}
+
+TEST_F(ToastTest, AlphaAtActivationAndAdoption) {
+  ShowOne();
+  ShowOne();
+  // The first frame fades the window as its time runs out, then closes.
+  sim->At(20, [this] {
+    Host().SetAlphaBlend(true);
+    Host().SetAlphaBlendValue(90);
+    Host().CurrentFrame()->RequestClose();
+  });
+  sim->At(40, [this] {
+    EXPECT_EQ(2, TestFrame::log.created);
+    EXPECT_FALSE(HostWindow().alphaEnabled) << "adopting a frame makes the window opaque";
+    EXPECT_EQ(255, HostWindow().alpha);
+    Host().SetAlphaBlend(true);
+    Host().SetAlphaBlendValue(40);
+  });
+  sim->At(1001, [this] { EXPECT_EQ(255, HostWindow().alpha) << "activation ends a fade"; });
+  EndAt(1100);
+  EXPECT_EQ(0, Run());
+}
+
 TEST_F(ToastTest, KeysGoToTheFrameAndAltF4DoesNothing) {
   ShowOne();
   sim->At(20, [this] {
@@ -187,8 +239,12 @@ TEST_F(GameModeRunTest, WithoutAFullScreenProgramEverythingAppears) {
   EXPECT_EQ(1, TestFrame::log.created);
 }
 
-TEST_F(GameModeRunTest, TheHostLoadsTheAlertColours) {
-  sim->At(5, [] { KXUA_Finalize(); });
+TEST_F(GameModeRunTest, TheHostLoadsTheAlertColoursAndItsEdgeTakesTheTitleColour) {
+  sim->At(5, [this] {
+    EXPECT_EQ(AlertColor(kAlertTitleBackColor),
+              Host().Find<ui::KXUAColors>(L"ColorFondo")->ColorOf(ui::ButtonFace::Up));
+    KXUA_Finalize();
+  });
   EXPECT_EQ(0, Run());
   EXPECT_NE(0u, AlertColor(kAlertTitleBackColor));
 }
