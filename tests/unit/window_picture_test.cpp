@@ -51,7 +51,7 @@ TEST(SimCaptureWindow, DrawsTheWindowAndItsShownChildrenAfterTheirPendingPaints)
   const auto top = sim.CreateWindow({0, 0, {100, 50, 160, 90}, L"top"}, &parent);
   // Partly outside its parent, which cuts it.
   const auto inner = sim.CreateWindow({top, 0, {48, 30, 70, 50}, L"child"}, &child);
-  const auto notShown = sim.CreateWindow({top, 0, {0, 0, 5, 5}, L"hidden"}, &hidden);
+  sim.CreateWindow({top, 0, {0, 0, 5, 5}, L"hidden"}, &hidden);  // never shown
   sim.Show(inner);
   sim.Show(top);  // shown windows need painting, as on the system
 
