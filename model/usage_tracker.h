@@ -19,9 +19,6 @@ inline constexpr wchar_t CloseAutomatic[] = L"closeau";  // the viewing time ran
 inline constexpr wchar_t CloseManual[] = L"closeman";    // the user closed the alert
 }  // namespace tracking_event
 
-// The product's configuration item whose value starts the tracking system.
-inline constexpr LONG kTrackingConfigItem = 67148131;
-
 // One per campaign alert. Every failure drops events silently.
 class UsageTracker {
  public:

@@ -3,6 +3,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/sim/sim_platform.h"
+
 namespace kxua::testbed {
 
 namespace {
@@ -23,10 +25,10 @@ std::vector<std::uint8_t> BrandingFileContent(const std::string& name, FileForm 
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void InstallDemoBrand(sim::SimPlatform& sim, FileForm form) {
+void InstallDemoBrand(sim::SimPlatform& sim, FileForm form, const std::wstring& language) {
   sim.SetKnownFolder(platform::KnownFolder::CommonAppData, DemoBrand::kCommonAppData);
   sim.SetRegistryString(kMachine, kSetupKey, L"Path", DemoBrand::kInstallFolder);
-  sim.SetRegistryString(kMachine, kSetupKey, L"Language", DemoBrand::kLanguage);
+  sim.SetRegistryString(kMachine, kSetupKey, L"Language", language);
   sim.SetRegistryString(kMachine, kSetupKey, L"InitialCompanyName", DemoBrand::kCompany);
   sim.SetRegistryString(kMachine, kSetupKey, L"InitialProductName", DemoBrand::kProduct);
   sim.SetRegistryNumber(kMachine, kSetupKey, L"MainProductID", DemoBrand::kMainProductId);

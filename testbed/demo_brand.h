@@ -1,16 +1,20 @@
-// The demo brand installed on the simulated platform: what the product's setup
-// writes into the registry, and its branding files in the raw resource folder.
+// The demo brand: what the product's setup writes into the registry, and its
+// branding files in the raw resource folder. Installed here on the simulated
+// platform; the Windows demo installs the same on the real system.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "platform/sim/sim_platform.h"
+namespace kxua::sim {
+class SimPlatform;
+}  // namespace kxua::sim
 
 namespace kxua::testbed {
 
 struct DemoBrand {
+  // The simulation's all-users application data folder.
   static constexpr wchar_t kCommonAppData[] = L"C:\\ProgramData";
   static constexpr wchar_t kCompany[] = L"Orvex Software";
   static constexpr wchar_t kProduct[] = L"Harbor Guard";
@@ -21,7 +25,7 @@ struct DemoBrand {
   // The product version type of the free edition, which has its own properties.
   static constexpr std::uint32_t kFreeVersionType = 21;
 
-  // Where the product data folder of the demo brand is.
+  // Where the product data folder of the demo brand is on the simulated platform.
   static std::wstring ProductDataFolder();
 };
 
@@ -32,8 +36,9 @@ enum class FileForm { Plain, Enciphered };
 // Empty when the file cannot be read.
 std::vector<std::uint8_t> BrandingFileContent(const std::string& name, FileForm form);
 
-// Writes the setup's registry values and puts both branding files into the
-// "Current" raw folder of `sim`.
-void InstallDemoBrand(sim::SimPlatform& sim, FileForm form);
+// Writes the setup's registry values, with `language` as the install language, and
+// puts both branding files into the "Current" raw folder of `sim`.
+void InstallDemoBrand(sim::SimPlatform& sim, FileForm form,
+                      const std::wstring& language = DemoBrand::kLanguage);
 
 }  // namespace kxua::testbed

@@ -14,7 +14,9 @@ namespace kxua::testbed {
 //   scheduled cleanup finished  IDS_ALERT_CLEANUP_FINISHED_TITLE, _TEXT (a template for
 //                               the task name and the size), _BUTTON; the size units
 //                               "B" to "PB"
-// Some ids are the design-time Spanish captions themselves, as in the product.
+// The system toast that points to a single alert asks for its two lines by their
+// Spanish texts. Some ids are the design-time Spanish captions themselves, as in the
+// product.
 const std::vector<ProductText>& ProductTexts() {
   static const std::vector<ProductText> texts = {
       // Details toggle.
@@ -27,6 +29,11 @@ const std::vector<ProductText>& ProductTexts() {
       {L"GB", L"GB", L"GB"},
       {L"TB", L"TB", L"TB"},
       {L"PB", L"PB", L"PB"},
+      // The system toast's two lines.
+      {L"Tienes nuevas notificaciones", L"You have new notifications",
+       L"Tienes nuevas notificaciones"},
+      {L"Pulsa aqu\u00ED para revisarlas", L"Click here to review them",
+       L"Pulsa aqu\u00ED para revisarlas"},
       // Shared button.
       {L"IDS_ALERT_RESTART_NOW", L"Restart now", L"Reiniciar ahora"},
       // Generic informative notice.

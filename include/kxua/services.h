@@ -207,6 +207,8 @@ template <>
 struct InterfaceId<ICCGUITrackingEvts> {
   static constexpr GUID value = {0x40B78C3D, 0xA914, 0x436B, {0xB9, 0x5A, 0x8C, 0xB4, 0xC7, 0x18, 0xCE, 0xDD}};
 };
+// The item of "KXCCGUIUtils.Config" whose value starts the tracking system.
+inline constexpr LONG kTrackingConfigItem = 67148131;
 
 // "KXCCGUIUtils.CGUIBrowserAction": handed to a web page as its external object;
 // the library calls none of its methods.
