@@ -2,6 +2,10 @@
 // fault, and a run's report says what a person saw and what the product got.
 #include <gtest/gtest.h>
 
+#include "model/alert_colors.h"
+#include "model/product_info.h"
+#include "model/usage_tracker.h"
+#include "model/white_label_catalogue.h"
 #include "run_fixture.h"
 #include "ui/layout.h"
 #include "tools/kxua-demo/driver.h"
@@ -26,6 +30,8 @@ TEST(DemoScenario, FaultsAreNamedWithTheirPlace) {
       {R"({"input": [{"drag": {"x": 10}}]})", "input[0]: \"drag\" must be"},
       {R"({"input": [{"drag": {"x": 10, "y": 1.5}}]})", "input[0]: \"drag\" must be"},
       {R"({"input": [{"drag": [10, 20]}]})", "input[0]: \"drag\" must be"},
+      {R"({"brand": "acme"})", "brand: must be \"demo\" or \"none\""},
+      {R"({"brand": true})", "brand: must be"},
   };
   for (const auto& [text, message] : cases) {
     try {
@@ -43,6 +49,8 @@ TEST(DemoScenario, ValuesKeepTheirTypes) {
        "BytesSize": {"number64": 5000000000}, "ResponseNeeded": true,
        "AlertExpirationDate": {"secondsFromStart": 60}}}]})");
   EXPECT_EQ(L"spa", scenario.language);
+  EXPECT_EQ(Brand::Demo, scenario.brand) << "the demo looks like the product unless told";
+  EXPECT_EQ(Brand::None, ParseScenario(R"({"brand": "none"})").brand);
   EXPECT_EQ(500u, scenario.end);
   ASSERT_EQ(1u, scenario.alerts.size());
   const AlertEvent& alert = scenario.alerts[0];
@@ -171,6 +179,104 @@ TEST(DemoRun, PicturesEveryNewLookOfTheToast) {
     // The host's edge is a pixel or two: the middle of the button is red either way.
     EXPECT_EQ(0xFFFF0000, bitmap->pixels[14 * bitmap->width + 240]) << pictures[i].name;
   }
+}
+
+// The library keeps what it read of a brand for the life of the process, as the DLL
+// does until it is unloaded; each branded run here starts without it.
+class BrandedRunTest : public ::testing::Test {
+ protected:
+  ~BrandedRunTest() override { ForgetBrand(); }
+  static void ForgetBrand() {
+    ProductInfoManager::ResetForTests();
+    WhiteLabelCatalogue::ResetForTests();
+    ResetAlertColorsForTests();
+  }
+};
+
+TEST_F(BrandedRunTest, TheDemoBrandIsInstalledUnlessTheScenarioSaysNone) {
+  const struct {
+    const char* scenario;
+    std::vector<std::string> toastTexts;  // "toaster.SetTexts" calls
+    bool branded;  // the toast's edge in (a shade of) the brand's dark blue, else black
+  } cases[] = {
+      {R"({"alerts": [{"values": {"FormType": 13}}], "input": [{"at": 500, "finalize": true}]})",
+       {"toaster.SetTexts(Harbor Guard Internet Security|You have new notifications|"
+        "Click here to review them)"},
+       true},
+      // The setup records the product's language, which chooses the brand's strings.
+      {R"({"language": "spa", "alerts": [{"values": {"FormType": 13}}],
+           "input": [{"at": 500, "finalize": true}]})",
+       {"toaster.SetTexts(Harbor Guard Seguridad en Internet|Tienes nuevas notificaciones|"
+        "Pulsa aqu\u00ED para revisarlas)"},
+       true},
+      {R"({"brand": "none", "alerts": [{"values": {"FormType": 13}}],
+           "input": [{"at": 500, "finalize": true}]})",
+       {},
+       false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.scenario);
+    ScopedFrame frame(ListAlerts, alerts_form::TfrGenericInformative, TestFrame::Single);
+    auto target = MakeTarget("");
+    std::vector<Picture> pictures;
+    const nlohmann::json report = RunScenario(ParseScenario(c.scenario), *target, pictures);
+    std::vector<std::string> texts;
+    int shows = 0;
+    for (const std::string call : report["modernToasts"]) {
+      if (call.rfind("toaster.SetTexts", 0) == 0) texts.push_back(call);
+      shows += call.rfind("toaster.Show(2F6DEE05-20A1-41C1-A7E1-56986F205EA2, 1, 0)", 0) == 0;
+    }
+    EXPECT_EQ(c.toastTexts, texts) << report["modernToasts"].dump();
+    EXPECT_EQ(static_cast<int>(c.toastTexts.size()), shows);
+    ASSERT_EQ(1u, pictures.size()) << report.dump();
+    const auto bitmap = sim::SimPlatform().DecodePng(pictures[0].png.data(), pictures[0].png.size());
+    ASSERT_TRUE(bitmap);
+    const std::uint32_t edge = bitmap->pixels[0];
+    if (c.branded)
+      EXPECT_GT(edge & 0xFF, (edge >> 16) & 0xFF) << std::hex << edge;
+    else
+      EXPECT_EQ(0xFF000000, edge) << std::hex << edge;
+    ForgetBrand();
+  }
+}
+
+// A frame that reports to the product's tracking service, as campaign frames do.
+class TrackingFrame final : public AlertFrame {
+ public:
+  explicit TrackingFrame(const FrameInput& input)
+      : AlertFrame(input.host, 300, 100), tracker_(input.context) {
+    tracker_.Initialize();
+    CreateFrameWindow();
+  }
+  void InitAlert() override { tracker_.SendEvent(tracking_event::CloseAutomatic, 7, L"summer.html"); }
+  void RefreshAlerts() override {}
+  std::wstring ClassName() const override { return L"TrackingFrame"; }
+
+  static std::unique_ptr<AlertFrame> Make(const FrameInput& input) {
+    return std::make_unique<TrackingFrame>(input);
+  }
+
+ private:
+  UsageTracker tracker_;
+};
+
+TEST(DemoRun, ReportsWhatTheProductsTrackingServiceReceived) {
+  ScopedFrame frame(ListAlerts, alerts_form::TfrGenericInformative, TrackingFrame::Make);
+  const Scenario scenario = ParseScenario(R"({"brand": "none", "alerts": [
+      {"values": {"FormType": 13}}], "input": [{"at": 500, "finalize": true}]})");
+  auto target = MakeTarget("");
+  const nlohmann::json report = RunScenario(scenario, *target);
+  const nlohmann::json expected = {
+      {{"call", "InitializeTrackingSystem"}, {"arguments", {{{"type", VT_I4}, {"number", 1}}}}},
+      {{"call", "SendEventTrack"},
+       {"arguments", {{{"type", VT_BSTR}, {"text", "closeau"}}, {{"type", VT_DISPATCH}}}},
+       {"parameters",
+        {{"campaignid", {{"type", VT_I4}, {"number", 7}}},
+         {"resource", {{"type", VT_BSTR}, {"text", "summer.html"}}}}}},
+      {{"call", "UninitializeTrackingSystem"}, {"arguments", nlohmann::json::array()}},
+  };
+  EXPECT_EQ(expected, report["tracking"]) << report["tracking"].dump(1);
+  EXPECT_TRUE(report["modernToasts"].empty());
 }
 
 }  // namespace

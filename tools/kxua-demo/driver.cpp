@@ -28,6 +28,17 @@ json BoundsJson(const platform::Rect& r) {
   return {{"left", r.left}, {"top", r.top}, {"width", r.Width()}, {"height", r.Height()}};
 }
 
+// A VARIANT the product received: its type and its text or number (an object only
+// by its type).
+json ValueJson(const testbed::RecordedValue& value) {
+  json out = {{"type", value.type}};
+  if (value.type == VT_BSTR)
+    out["text"] = Utf8FromWide(value.text);
+  else if (!value.object)
+    out["number"] = value.number;
+  return out;
+}
+
 std::shared_ptr<testbed::Notification> MakeNotification(const AlertEvent& event, std::int64_t start) {
   auto notification = std::make_shared<testbed::Notification>();
   for (const Value& v : event.values) {
@@ -171,19 +182,27 @@ class Recorder {
     }
     json actions = json::array();
     for (const auto& request : product_.Actions().Requests()) {
-      json argument = {{"type", request.argument.type}};
-      if (request.argument.type == VT_BSTR) argument["text"] = Utf8FromWide(request.argument.text);
+      json argument = ValueJson(request.argument);
       if (request.argument.object) argument["object"] = Utf8FromWide(request.objectName);
-      if (request.argument.type != VT_BSTR && !request.argument.object)
-        argument["number"] = request.argument.number;
       actions.push_back({{"action", Utf8FromWide(request.action)}, {"argument", argument}});
     }
+    json tracking = json::array();
+    for (const auto& call : product_.Tracking().Calls()) {
+      json entry = {{"call", Utf8FromWide(call.method)}, {"arguments", json::array()}};
+      for (const auto& argument : call.arguments) entry["arguments"].push_back(ValueJson(argument));
+      for (const auto& [name, value] : call.parameters)
+        entry["parameters"][Utf8FromWide(name)] = ValueJson(value);
+      tracking.push_back(std::move(entry));
+    }
+    json modernToasts = json::array();
+    for (const std::wstring& call : target_.CompanionCalls()) modernToasts.push_back(Utf8FromWide(call));
     json pending = json::object();
     for (std::int32_t list : {ListAlerts, ListNotifications, ListCampaigns})
       pending[ListName(list)] = product_.Manager().Pending(list);
     return {{"platform", target_.Name()}, {"result", result},     {"durationMs", duration},
             {"runs", runs_},
             {"shown", shown_},            {"removed", removed},   {"actions", actions},
+            {"tracking", tracking},       {"modernToasts", modernToasts},
             {"pending", pending},         {"missedInput", missed_}};
   }
 
@@ -206,6 +225,10 @@ class Recorder {
 
 json RunScenario(const Scenario& scenario, Target& target, std::vector<Picture>& pictures) {
   testbed::Product product(scenario.language);
+  // What the library gets when it makes a context of its own, as the product
+  // information does.
+  testbed::ContextClassRegistration contextClass(product.Context());
+  if (scenario.brand == Brand::Demo) target.InstallDemoBrand(scenario.language);
   Recorder recorder(scenario, target, product, pictures);
   return recorder.Run();
 }

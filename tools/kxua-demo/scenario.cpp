@@ -105,6 +105,15 @@ Scenario ParseScenario(const std::string& text) {
   if (!document.is_object()) throw ScenarioError("the scenario must be a JSON object");
 
   Scenario scenario;
+  if (document.contains("brand")) {
+    const json& brand = document["brand"];
+    if (brand == "demo")
+      scenario.brand = Brand::Demo;
+    else if (brand == "none")
+      scenario.brand = Brand::None;
+    else
+      Fail("brand", "must be \"demo\" or \"none\"");
+  }
   if (document.contains("language")) {
     if (!document["language"].is_string()) Fail("language", "must be a text such as \"eng\"");
     scenario.language = WideFromUtf8(document["language"].get<std::string>());

@@ -1,5 +1,5 @@
 // A scenario for the demo runner: alerts that arrive over time, the user's input,
-// and the product's language. Read from JSON; see the README for the format.
+// the product's brand and language. Read from JSON; see the README for the format.
 #pragma once
 
 #include <cstdint>
@@ -35,7 +35,12 @@ struct InputEvent {
   int x = 0, y = 0;       // Drag: where the toast's top-left corner goes on screen
 };
 
+// What the product installed before the run: the testbed's demo brand (as the
+// product's setup installs it, so that the demo looks like the product), or none.
+enum class Brand { Demo, None };
+
 struct Scenario {
+  Brand brand = Brand::Demo;
   std::wstring language = L"eng";
   std::vector<AlertEvent> alerts;
   std::vector<InputEvent> input;

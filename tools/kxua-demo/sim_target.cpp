@@ -4,7 +4,12 @@
 
 #include "frames/common/find_control.h"
 #include "kxua/KXUAAlerts.h"
+#include "kxua/companion.h"
 #include "platform/sim/sim_platform.h"
+#include "testbed/companion_library.h"
+#include "testbed/companion_sim.h"
+#include "testbed/demo_brand.h"
+#include "testbed/resources.h"
 #include "tools/kxua-demo/target.h"
 
 namespace kxua::demo {
@@ -68,6 +73,25 @@ class SimTarget final : public Target {
     sim_.SendMessage(toast->handle, platform::msg::SysCommand, platform::syscommand::DragMove, 0);
   }
 
+  void InstallDemoBrand(const std::wstring& language) override {
+    using testbed::DemoBrand;
+    testbed::InstallDemoBrand(sim_, testbed::FileForm::Plain, language);
+    const std::wstring install = DemoBrand::kInstallFolder;
+    // Some frames load the resource library by its bare name, which the system finds
+    // in the product's folder, where the product runs from.
+    testbed::RegisterResourceModule(sim_, install + testbed::kResourceLibraryName);
+    testbed::RegisterResourceModule(sim_);
+    testbed::AddImagesFolder(sim_, DemoBrand::ProductDataFolder() + L"\\res\\Current\\images\\");
+    testbed::RegisterCompanionLibrary(sim_, install + kCompanionLibraryName);
+    testbed::ResetCompanionLibrary();
+    branded_ = true;
+  }
+
+  // The stand-in's record is the process's: only a branded run has one of its own.
+  std::vector<std::wstring> CompanionCalls() override {
+    return branded_ ? testbed::CompanionCalls() : std::vector<std::wstring>();
+  }
+
   void WaitUntil(std::uint64_t ms) override {
     if (ms > Now()) sim_.RunFor(ms - Now());
   }
@@ -94,6 +118,7 @@ class SimTarget final : public Target {
   }
 
   sim::SimPlatform sim_;
+  bool branded_ = false;
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "kxua/alerts.h"
 #include "platform/platform.h"
@@ -48,6 +49,14 @@ class Target {
   // Drags the toast by its header through the system's move loop until its top-left
   // corner is at `to` on the screen.
   virtual void Drag(platform::Point to) = 0;
+  // Installs the testbed's demo brand as the product's setup would: the setup's
+  // registry values (with `language` as the install language), the branding files,
+  // and in the installation folder the resource library and the companion library
+  // stand-in. Whatever it installed is gone again when the target is.
+  virtual void InstallDemoBrand(const std::wstring& language) = 0;
+  // Every call the companion library stand-in received so far, one line each (see
+  // testbed/companion_library.h); none without the demo brand.
+  virtual std::vector<std::wstring> CompanionCalls() = 0;
   // Between runs: lets time pass until `ms` after the start, serving what is due.
   virtual void WaitUntil(std::uint64_t ms) = 0;
   // The library's two entry points.

@@ -1,12 +1,16 @@
 // The demo on Windows: the real DLL, loaded as the product loads it, in real time
 // and real windows.
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <stdexcept>
+#include <vector>
 
 #include "frames/common/find_control.h"
 #include "kxua/KXUAAlerts.h"
+#include "kxua/companion.h"
 #include "tools/kxua-demo/target.h"
+#include "tools/kxua-demo/win32_brand.h"
 
 namespace kxua::demo {
 
@@ -44,6 +48,38 @@ Function Export(HMODULE module, const char* name) {
   return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }
 
+// The folder of the demo's own program, with a trailing separator.
+std::wstring DemoFolder() {
+  wchar_t path[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder(path, length);
+  return folder.substr(0, folder.find_last_of(L"\\/") + 1);
+}
+
+// The screen point of a point in `window`'s client area.
+POINT ScreenPoint(HWND window, platform::Point at) {
+  POINT screen{at.x, at.y};
+  ClientToScreen(window, &screen);
+  return screen;
+}
+
+// Real mouse input: the pointer moves to `screen`, then the left button does what
+// `buttons` say, in order.
+void SendMouse(POINT screen, std::initializer_list<DWORD> buttons = {}) {
+  std::vector<INPUT> inputs(1 + buttons.size());
+  for (INPUT& input : inputs) input.type = INPUT_MOUSE;
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  inputs[0].mi.dx = MulDiv(screen.x, 65535, width - 1);
+  inputs[0].mi.dy = MulDiv(screen.y, 65535, height - 1);
+  inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  std::size_t i = 1;
+  for (DWORD flags : buttons) inputs[i++].mi.dwFlags = flags;
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// How long a click waits between the pointer's arrival and the button.
+constexpr std::uint64_t kClickSettleMs = 50;
+
 class Win32Target final : public Target {
  public:
   explicit Win32Target(const std::string& dllPath) : start_(GetTickCount64()) {
@@ -55,10 +91,14 @@ class Win32Target final : public Target {
     if (initialize_ == nullptr || finalize_ == nullptr)
       throw std::runtime_error(dllPath + " lacks the entry points");
   }
+  // The brand goes last: nothing may hold its libraries loaded by then.
   ~Win32Target() override {
     for (const auto& [id, action] : pending) KillTimer(nullptr, id);
     pending.clear();
     FreeLibrary(dll_);
+    if (companion_ != nullptr) FreeLibrary(companion_);
+    if (brand_) SetDllDirectoryW(nullptr);
+    brand_.reset();
     CoUninitialize();
   }
 
@@ -114,20 +154,20 @@ class Win32Target final : public Target {
     return UnpackControlCentre(answer);
   }
 
-  // The mouse messages are posted to the frame's window rather than synthesised with
-  // SendInput: they reach that window whatever lies above the toast or has the focus,
-  // and never a window of the person at the machine. The cursor is put at the same
-  // place first, so that the frame's leave tracking and cursor shape agree with them.
+  // Real input at the screen point, as a person's mouse: the toast is top-most, so
+  // the point is on it. A click comes a moment after the move, so that the control
+  // has seen the pointer arrive (hover state, leave tracking) before the button
+  // goes down, as it would with a hand on the mouse.
   void Hover(platform::Point at) override {
-    if (HWND frame = ShownFrame()) PostMouse(frame, WM_MOUSEMOVE, 0, at);
+    if (HWND frame = ShownFrame()) SendMouse(ScreenPoint(frame, at));
   }
 
   void Click(platform::Point at) override {
     HWND frame = ShownFrame();
     if (frame == nullptr) return;
-    PostMouse(frame, WM_MOUSEMOVE, 0, at);
-    PostMouse(frame, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMouse(frame, WM_LBUTTONUP, 0, at);
+    const POINT screen = ScreenPoint(frame, at);
+    SendMouse(screen);
+    At(Now() + kClickSettleMs, [screen] { SendMouse(screen, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}); });
   }
 
   // The system's move loop follows the real mouse, so here the input is real: the
@@ -141,14 +181,29 @@ class Win32Target final : public Target {
     constexpr int kHeaderOffset = 8;  // a point inside the frame's header
     SetCursorPos(r.left + kHeaderOffset, r.top + kHeaderOffset);
     PostMessageW(toast, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_MOUSE;
-    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    input[0].mi.dx = MulDiv(to.x + kHeaderOffset, 65535, width - 1);
-    input[0].mi.dy = MulDiv(to.y + kHeaderOffset, 65535, height - 1);
-    input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, input, sizeof(INPUT));
+    SendMouse({to.x + kHeaderOffset, to.y + kHeaderOffset}, {MOUSEEVENTF_LEFTUP});
+  }
+
+  void InstallDemoBrand(const std::wstring& language) override {
+    brand_ = std::make_unique<Win32Brand>(DemoFolder() + Win32Brand::kSourceFolder + L"\\", language);
+    // The product runs from its installation folder, so the library's loads by bare
+    // file name find the product's libraries there.
+    SetDllDirectoryW(brand_->InstallFolder().c_str());
+    // Held for the whole run: the library loads and frees the stand-in for each
+    // toast, and its record of the calls lasts only while it is loaded.
+    companion_ = LoadLibraryW((brand_->InstallFolder() + kCompanionLibraryName).c_str());
+    companionCalls_ = Export<const wchar_t* (*)()>(companion_, "kxua_w8_calls");
+    if (companionCalls_ == nullptr)
+      throw std::runtime_error("the installed KXW8Utils.dll is not the testbed's stand-in");
+  }
+
+  std::vector<std::wstring> CompanionCalls() override {
+    std::vector<std::wstring> calls;
+    if (companionCalls_ == nullptr) return calls;
+    const std::wstring text = companionCalls_();
+    for (std::size_t start = 0, end; (end = text.find(L'\n', start)) != std::wstring::npos; start = end + 1)
+      calls.push_back(text.substr(start, end - start));
+    return calls;
   }
 
   void WaitUntil(std::uint64_t ms) override {
@@ -177,15 +232,11 @@ class Win32Target final : public Target {
     return shown;
   }
 
-  static void PostMouse(HWND window, UINT message, WPARAM buttons, platform::Point at) {
-    POINT screen{at.x, at.y};
-    ClientToScreen(window, &screen);
-    SetCursorPos(screen.x, screen.y);
-    PostMessageW(window, message, buttons, MAKELPARAM(at.x, at.y));
-  }
-
   ULONGLONG start_;
   HMODULE dll_ = nullptr;
+  std::unique_ptr<Win32Brand> brand_;
+  HMODULE companion_ = nullptr;
+  const wchar_t* (*companionCalls_)() = nullptr;
   KXUA_InitializeFn initialize_ = nullptr;
   KXUA_FinalizeFn finalize_ = nullptr;
 };
