@@ -4,12 +4,13 @@
 // "N passed, N failed".
 #include <windows.h>
 
-#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "tests/wine/check.h"
+#include "tests/wine/real_input.h"
 #include "tests/wine/sample_toast.h"
 #include "ui/html_label.h"
 #include "ui/kxua_controls.h"
@@ -18,48 +19,10 @@ namespace {
 
 using namespace kxua;
 
-int passed = 0;
-int failed = 0;
-
-void Check(bool ok, const char* what) {
-  std::printf("%s %s\n", ok ? "ok  " : "FAIL", what);
-  (ok ? passed : failed)++;
-}
-
-// Pumps the thread's messages until `done` holds or `ms` pass.
-template <typename Done>
-bool PumpUntil(Done done, int ms) {
-  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > end) return false;
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
-    Sleep(5);
-  }
-  return true;
-}
-
-void Pump(int ms) {
-  PumpUntil([] { return false; }, ms);
-}
-
-// Real input: moves the pointer there, presses and releases the left button.
-void ClickAt(POINT screen) {
-  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-  INPUT inputs[3] = {};
-  for (INPUT& input : inputs) input.type = INPUT_MOUSE;
-  inputs[0].mi.dx = screen.x * 65535 / (width - 1);
-  inputs[0].mi.dy = screen.y * 65535 / (height - 1);
-  inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(1, &inputs[0], sizeof(INPUT));
-  Pump(100);
-  SendInput(2, &inputs[1], sizeof(INPUT));
-}
+using wine::Check;
+using wine::ClickAt;
+using wine::Pump;
+using wine::PumpUntil;
 
 POINT ScreenPoint(ui::Control& control, int x, int y) {
   const platform::Point origin = control.OriginInWindow();
@@ -206,6 +169,5 @@ int main(int argc, char** argv) {
   Check(dark, "the text is drawn");
   std::printf("screenshot: %s\n", shot.c_str());
 
-  std::printf("%d passed, %d failed\n", passed, failed);
-  return failed == 0 ? 0 : 1;
+  return wine::Summary();
 }
