@@ -1,6 +1,7 @@
 #include "frames/common/alert_frame.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "frames/common/counter_text.h"
 #include "frames/common/find_control.h"
@@ -27,31 +28,36 @@ constexpr wchar_t kDetailsExpandedId[] = L"Ocultar";
 // The names layouts give their resource path component.
 constexpr const wchar_t* kResourcePathNames[] = {L"ImagesPath", L"ResourcePath", L"ResourcesPath"};
 
-// Where each alert colour goes in every frame that has the control.
-const AlertFrame::ColorRule kSharedColors[] = {
-    {kAlertBodyBackColor, AlertFrame::ColorPart::Background, L""},
-    {kAlertBodyBackColor, AlertFrame::ColorPart::Background, L"Panel5"},
-    {kAlertBodyTextColor, AlertFrame::ColorPart::Font, L"labelMainText"},
-    {kAlertBodyTextColor, AlertFrame::ColorPart::Font, L"Text1"},
-    {kAlertBodyTextColor, AlertFrame::ColorPart::Font, L"Text2"},
-    {kAlertBodyTextColor, AlertFrame::ColorPart::Font, L"Text3"},
-    {kAlertBodyTextColor, AlertFrame::ColorPart::Font, L"Text4"},
-    {kAlertBodyTextColor, AlertFrame::ColorPart::Font, L"Text5"},
-    {kAlertTitleBackColor, AlertFrame::ColorPart::Background, L"Panel1"},
-    {kAlertTitleBackColor, AlertFrame::ColorPart::Background, L"PanelLock"},
-    {kAlertTitleBackColor, AlertFrame::ColorPart::Background, L"PanelDetails"},
-    {kAlertTitleTextColor, AlertFrame::ColorPart::Font, L"lbTopText"},
-    {kAlertTitleTextColor, AlertFrame::ColorPart::Font, L"lbNumVirus"},
-    {kAlertTitleDetailTextColor, AlertFrame::ColorPart::Font, L"lbNumElements"},
-    {kAlertFootBackColor, AlertFrame::ColorPart::Background, L"Panel6"},
-    {kAlertFootTextColor, AlertFrame::ColorPart::Font, L"lbProductName"},
-    {kAlertButtonTextColor, AlertFrame::ColorPart::Font, L"KXZEBtnLArrow"},
-    {kAlertButtonTextColor, AlertFrame::ColorPart::Font, L"KXZEBtnRArrow"},
-    {kAlertButtonTextColor, AlertFrame::ColorPart::Font, L"BtnPrevious"},
-    {kAlertButtonTextColor, AlertFrame::ColorPart::Font, L"BtnNext"},
-};
-
 }  // namespace
+
+// Where each alert colour goes in every frame that has the control.
+const std::vector<AlertFrame::ColorRule>& AlertFrame::SharedColors() {
+  static const std::vector<ColorRule> rules = {
+      {kAlertBodyBackColor, ColorPart::Background, L""},
+      {kAlertBodyBackColor, ColorPart::Background, L"Panel5"},
+      {kAlertBodyTextColor, ColorPart::Font, L"labelMainText"},
+      {kAlertBodyTextColor, ColorPart::Font, L"Text1"},
+      {kAlertBodyTextColor, ColorPart::Font, L"Text2"},
+      {kAlertBodyTextColor, ColorPart::Font, L"Text3"},
+      {kAlertBodyTextColor, ColorPart::Font, L"Text4"},
+      {kAlertBodyTextColor, ColorPart::Font, L"Text5"},
+      {kAlertTitleBackColor, ColorPart::Background, L"Panel1"},
+      {kAlertTitleBackColor, ColorPart::Background, L"PanelLock"},
+      {kAlertTitleBackColor, ColorPart::Background, L"PanelDetails"},
+      {kAlertTitleTextColor, ColorPart::Font, L"lbTopText"},
+      {kAlertTitleTextColor, ColorPart::Font, L"lbNumVirus"},
+      {kAlertTitleDetailTextColor, ColorPart::Font, L"lbNumElements"},
+      {kAlertFootBackColor, ColorPart::Background, L"Panel6"},
+      {kAlertFootTextColor, ColorPart::Font, L"lbProductName"},
+      {kAlertButtonTextColor, ColorPart::Font, L"kxzeButtonReboot"},
+      {kAlertButtonTextColor, ColorPart::Font, L"ButtonAction"},
+      {kAlertButtonTextColor, ColorPart::Font, L"KXZEBtnLArrow"},
+      {kAlertButtonTextColor, ColorPart::Font, L"KXZEBtnRArrow"},
+      {kAlertButtonTextColor, ColorPart::Font, L"BtnPrevious"},
+      {kAlertButtonTextColor, ColorPart::Font, L"BtnNext"},
+  };
+  return rules;
+}
 
 AlertFrame::AlertFrame(const FrameInput& input, Reads reads, std::uint32_t viewingTime)
     : ui::Frame(nullptr),
@@ -77,11 +83,17 @@ AlertFrame::~AlertFrame() {
   DestroyComponents();
 }
 
-void AlertFrame::LoadFrame(const ui::LayoutSource& layout, const Handlers& own,
+void AlertFrame::LoadFrame(const std::vector<ui::LayoutSource>& family, const Handlers& own,
                            const std::vector<ColorRule>& colors) {
+  const std::wstring wide = ClassName();
+  const std::string className(wide.begin(), wide.end());
+  const auto layout = std::find_if(family.begin(), family.end(), [&](const ui::LayoutSource& source) {
+    return ui::ReadLayoutRoot(source).className == className;
+  });
+  if (layout == family.end()) throw ui::LayoutError(className, 0, "no layout for this frame");
   Handlers handlers = SharedHandlers();
   for (const auto& [name, handler] : own) handlers[name] = handler;
-  ui::LoadLayout(layout, *this, ui::HandlersFrom(std::move(handlers)));
+  ui::LoadLayout(*layout, *this, ui::HandlersFrom(std::move(handlers)));
   FindSharedControls();
   for (const wchar_t* name : kResourcePathNames)
     if (auto* path = Find<ui::KXUAResourcePath>(name)) path->SetPathResource(GetImagesFolder());
@@ -90,7 +102,7 @@ void AlertFrame::LoadFrame(const ui::LayoutSource& layout, const Handlers& own,
     timerClose_->SetInterval(tickInterval_);
     timerClose_->SetEnabled(true);
   }
-  ApplyColors(std::vector<ColorRule>(std::begin(kSharedColors), std::end(kSharedColors)));
+  ApplyColors(SharedColors());
   ApplyColors(colors);
   built_ = true;
   CreateFrameWindow();
@@ -273,6 +285,10 @@ void AlertFrame::UpdateCounter() {
   if (leftArrow_ != nullptr) leftArrow_->SetEnabled(!atFirst);
   if (rightArrow_ != nullptr) rightArrow_->SetEnabled(atFirst || !atLast);
   if (count_ != old) SetRemaining(viewingTime_);
+}
+
+void AlertFrame::ShowText(IUINotification& notification, const wchar_t* key, const wchar_t* control) {
+  texts_.Show(Find<ui::Control>(control), ReadText(&notification, key, kText));
 }
 
 void AlertFrame::RunNotificationAction(const wchar_t* key) {

@@ -124,12 +124,13 @@ class AlertFrame : public ui::Frame, public IAlertsForms {
   // A frame built in code, without source, context or layout.
   AlertFrame(AlertHost* host, int width, int height);
 
-  // Builds the frame, in the order every frame follows: loads `layout` with the
-  // shared handlers and the frame's `own` (which win on a name both have); points
+  // Builds the frame, in the order every frame follows: loads the layout of its
+  // class from `family` with the shared handlers and the frame's `own` (which win
+  // on a name both have); points
   // its resource paths at the product's images; starts the full viewing time and
   // the timer; applies the colours (the shared rules, then `colors`); creates the
   // window. A layout error is a programming error and throws ui::LayoutError.
-  void LoadFrame(const ui::LayoutSource& layout, const Handlers& own = {},
+  void LoadFrame(const std::vector<ui::LayoutSource>& family, const Handlers& own = {},
                  const std::vector<ColorRule>& colors = {});
   // Creates the frame's window, hidden, as a child of the host window; LoadFrame
   // does it for frames with a layout.
@@ -147,6 +148,9 @@ class AlertFrame : public ui::Frame, public IAlertsForms {
   FrameTexts& Texts() { return texts_; }
   void SetCounterFormat(std::wstring format) { counterFormat_ = std::move(format); }
 
+  // Reads the text id `key` of `notification` (260 characters) and shows its
+  // translation in the control named `control`.
+  void ShowText(IUINotification& notification, const wchar_t* key, const wchar_t* control);
   // Runs the action object that the product registered under the name the shown
   // notification carries in `key`.
   void RunNotificationAction(const wchar_t* key);
@@ -172,6 +176,8 @@ class AlertFrame : public ui::Frame, public IAlertsForms {
   std::intptr_t WndProc(const platform::Message& message) override;
 
  private:
+  // Where each alert colour goes in every frame that has the control.
+  static const std::vector<ColorRule>& SharedColors();
   Handlers SharedHandlers();
   void FindSharedControls();
   void ApplyColors(const std::vector<ColorRule>& rules);
