@@ -4,8 +4,6 @@
 // fitting the host).
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "frames/common/alert_frame.h"
 #include "frames/common/counter_text.h"
 #include "frames/common/find_control.h"
@@ -18,33 +16,14 @@
 #include "testbed/demo_brand.h"
 #include "testbed/product.h"
 #include "tests/layouts/layouts.h"
+#include "tests/unit/frame_test_host.h"
 #include "ui/kxua_controls.h"
 #include "ui/panel.h"
 
 namespace kxua {
 namespace {
 
-// A host window that counts the close requests it gets and can act inside the
-// system's move loop.
-class TestHost final : public AlertHost {
- public:
-  TestHost() : AlertHost(0, L"Host") {
-    SetBounds(0, 0, 400, 200);
-    SetVisible(true);
-  }
-  int closeRequests = 0;
-  std::function<void()> duringMove;
-
- protected:
-  std::intptr_t WndProc(const platform::Message& message) override {
-    if (message.id == kMsgCloseAlert) {
-      ++closeRequests;
-      return 0;
-    }
-    if (message.id == platform::msg::SysCommand && duringMove) duringMove();
-    return AlertHost::WndProc(message);
-  }
-};
+using TestHost = test::FrameTestHost;
 
 class PanelFrame final : public AlertFrame {
  public:
