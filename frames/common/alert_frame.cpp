@@ -336,6 +336,8 @@ void AlertFrame::FitToPanels(FitRule rule) {
   if (rule == FitRule::HeaderAndBody && header_ != nullptr && body_ != nullptr) {
     height = header_->Height() + body_->Height();
   } else {
+    // A panel reports its new size before its parent has moved the panels below it.
+    Realign();
     for (ui::Control* panel : Controls())
       if (panel->Visible()) height = std::max(height, panel->Top() + panel->Height());
   }

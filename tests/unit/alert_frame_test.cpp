@@ -377,6 +377,25 @@ TEST_F(FrameTest, AGrowingBodyGrowsTheFrameAndTheHost) {
   EXPECT_EQ(200, host.Height()) << "a host that is no toast window takes the height as it is";
 }
 
+class StackedFrame final : public AlertFrame {
+ public:
+  explicit StackedFrame(AlertHost* host) : AlertFrame(FrameInput{host}, Reads::List) {
+    LoadFrame(TestLayouts());
+  }
+  std::wstring ClassName() const override { return L"TfrStackedTest"; }
+};
+
+TEST_F(FrameTest, StackedPanelsFitTheFrameToTheLowestVisibleOne) {
+  StackedFrame stacked(&host);
+  stacked.Find<ui::Control>(L"pMiddle")->SetHeight(80);
+  EXPECT_EQ(150, stacked.Height());
+  EXPECT_EQ(150, host.Height());
+  stacked.Find<ui::Control>(L"pLast")->SetVisible(false);
+  stacked.Find<ui::Control>(L"Panel1")->SetHeight(30);
+  EXPECT_EQ(110, stacked.Height()) << "the hidden panel does not count";
+  EXPECT_EQ(110, host.Height());
+}
+
 TEST_F(FrameTest, ANullSourceOrAMissingNotificationChangesNothing) {
   frame = std::make_unique<PagingFrame>(FrameInput{&host, nullptr, nullptr, product.Context()});
   frame->InitAlert();
