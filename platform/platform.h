@@ -325,8 +325,17 @@ class Images {
   // Decodes a PNG picture of any colour type and bit depth; nothing when the data
   // is not a complete, valid PNG or a side is above kLargestSide.
   virtual std::optional<Bitmap> DecodePng(const std::uint8_t* data, std::size_t size) = 0;
+  // `bitmap` as a PNG file of 8-bit RGBA; empty when the bitmap has no pixels, a side
+  // above kLargestSide, fewer pixels than its size needs, or the encoder fails.
+  virtual std::vector<std::uint8_t> EncodePng(const Bitmap& bitmap) = 0;
 
  protected:
+  // What both encoders refuse, tested once.
+  static bool Encodable(const Bitmap& bitmap) {
+    return bitmap.width > 0 && bitmap.height > 0 && bitmap.width <= kLargestSide &&
+           bitmap.height <= kLargestSide &&
+           bitmap.pixels.size() >= static_cast<std::size_t>(bitmap.width) * bitmap.height;
+  }
   ~Images() = default;
 };
 
@@ -413,6 +422,12 @@ class Graphics {
   virtual void SetCapture(WindowHandle window) = 0;
   virtual void ReleaseCapture() = 0;
   virtual Point ClientToScreen(WindowHandle window, Point point) = 0;
+  // What `window` and its children show, opaque (whole-window transparency left
+  // out), once the paints they have pending are done: a window just shown comes
+  // with its first paint. Nothing when the window is gone, hidden, empty or larger
+  // than Images::kLargestSide on a side. Each implementation says where its pixels
+  // come from.
+  virtual std::optional<Bitmap> CaptureWindow(WindowHandle window) = 0;
 
  protected:
   ~Graphics() = default;

@@ -1,5 +1,7 @@
 #include "testbed/product.h"
 
+#include "testbed/texts.h"
+
 namespace kxua::testbed {
 
 Product::Product(const std::wstring& language)
@@ -7,6 +9,7 @@ Product::Product(const std::wstring& language)
       context_(new ApplicationContext),
       dictionary_(new Dictionary),
       actions_(new ActionManager) {
+  AddProductTexts(*dictionary_, language_);
   auto* translator = new TranslatorManager(dictionary_);
   context_->Register(progid::TranslatorManager, translator);
   translator->Release();

@@ -1,6 +1,6 @@
 // The whole stand-in product that the demo and the end-to-end tests run the
 // library against: its alerts manager and an application context serving the
-// translator (in one language) and the action manager.
+// translator (with the product's texts in its language) and the action manager.
 #pragma once
 
 #include <string>

@@ -180,6 +180,12 @@ class SimPlatform final : public platform::Platform {
   void SetCapture(WindowHandle window) override;
   void ReleaseCapture() override { SetCapture(0); }
   platform::Point ClientToScreen(WindowHandle window, platform::Point point) override;
+  // The simulation has no pixels, so the capture draws the display lists of the
+  // window and its shown children, children above their parent, on white: fills,
+  // frames, lines and pictures as a screen would show them, and each character of
+  // a text as a block of its colour in its cell (there are no glyphs). Enough to
+  // see a layout and to check colours at known places; not what Windows draws.
+  std::optional<platform::Bitmap> CaptureWindow(WindowHandle window) override;
 
   // --- Clock ---------------------------------------------------------------------
   std::uint64_t TickCount() override { return now_; }
@@ -252,6 +258,8 @@ class SimPlatform final : public platform::Platform {
   void* FindFunction(platform::ModuleHandle module, const char* name) override;
   // libpng, with the same refusals as the system's decoder.
   std::optional<platform::Bitmap> DecodePng(const std::uint8_t* data, std::size_t size) override;
+  // libpng as well.
+  std::vector<std::uint8_t> EncodePng(const platform::Bitmap& bitmap) override;
 
   // --- Files ---------------------------------------------------------------------
   // An in-memory file system. Paths compare as on Windows: letter case ignored and

@@ -1,7 +1,8 @@
-// PNG decoding of the simulation with libpng. Every colour type and bit depth comes
-// out as 8-bit RGBA with straight alpha, as the system's decoder gives it. libpng
-// reports errors by longjmp, so everything that owns memory lives outside the
-// function that calls setjmp: a jump then skips no destructor.
+// PNG decoding and encoding of the simulation with libpng. Every colour type and
+// bit depth comes out as 8-bit RGBA with straight alpha, as the system's decoder
+// gives it; pictures are written the same way. libpng reports errors by longjmp, so
+// everything that owns memory lives outside the functions that call setjmp: a jump
+// then skips no destructor.
 #include <png.h>
 
 #include <csetjmp>
@@ -76,7 +77,51 @@ bool Decode(png_structp png, png_infop info, Decoding& decoding) {
   return true;
 }
 
+void WriteOutput(png_structp png, png_bytep data, png_size_t count) {
+  auto* out = static_cast<std::vector<std::uint8_t>*>(png_get_io_ptr(png));
+  out->insert(out->end(), data, data + count);
+}
+
+void FlushOutput(png_structp) {}
+
+// Writes `rows` (R, G, B, A bytes each) to `out`; false on any error libpng reports.
+bool Encode(png_structp png, png_infop info, const platform::Bitmap& bitmap,
+            std::vector<png_bytep>& rows, std::vector<std::uint8_t>& out) {
+  if (setjmp(png_jmpbuf(png))) return false;
+  png_set_write_fn(png, &out, WriteOutput, FlushOutput);
+  png_set_IHDR(png, info, static_cast<png_uint_32>(bitmap.width),
+               static_cast<png_uint_32>(bitmap.height), 8, PNG_COLOR_TYPE_RGB_ALPHA,
+               PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_write_info(png, info);
+  png_write_image(png, rows.data());
+  png_write_end(png, nullptr);
+  return true;
+}
+
 }  // namespace
+
+std::vector<std::uint8_t> SimPlatform::EncodePng(const platform::Bitmap& bitmap) {
+  if (!Encodable(bitmap)) return {};
+  std::vector<std::uint8_t> rgba(static_cast<std::size_t>(bitmap.width) * bitmap.height * 4);
+  for (std::size_t i = 0; i < rgba.size() / 4; ++i) {
+    const std::uint32_t pixel = bitmap.pixels[i];
+    rgba[i * 4] = static_cast<std::uint8_t>(pixel >> 16);
+    rgba[i * 4 + 1] = static_cast<std::uint8_t>(pixel >> 8);
+    rgba[i * 4 + 2] = static_cast<std::uint8_t>(pixel);
+    rgba[i * 4 + 3] = static_cast<std::uint8_t>(pixel >> 24);
+  }
+  std::vector<png_bytep> rows(static_cast<std::size_t>(bitmap.height));
+  for (std::size_t y = 0; y < rows.size(); ++y) rows[y] = &rgba[y * bitmap.width * 4];
+
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, Fail, Ignore);
+  if (png == nullptr) return {};
+  png_infop info = png_create_info_struct(png);
+  std::vector<std::uint8_t> out;
+  const bool encoded = info != nullptr && Encode(png, info, bitmap, rows, out);
+  png_destroy_write_struct(&png, info != nullptr ? &info : nullptr);
+  if (!encoded) return {};
+  return out;
+}
 
 std::optional<platform::Bitmap> SimPlatform::DecodePng(const std::uint8_t* data,
                                                        std::size_t size) {

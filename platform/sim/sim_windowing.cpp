@@ -119,6 +119,8 @@ void SimPlatform::SetBounds(WindowHandle window, const Rect& bounds) {
       {window, platform::msg::WindowPosChanging, 0, reinterpret_cast<std::intptr_t>(&pos)});
   if ((w = Live(window)) == nullptr) return;
   const Rect old = w->bounds;
+  // A window that grows needs painting in what it gained; here, as a whole.
+  if (pos.cx > old.Width() || pos.cy > old.Height()) w->invalid = true;
   w->bounds = {pos.x, pos.y, pos.x + pos.cx, pos.y + pos.cy};
   if (w->bounds == old) return;
   w->handler->HandleMessage(
@@ -131,7 +133,19 @@ bool SimPlatform::IsVisible(WindowHandle window) {
 }
 
 void SimPlatform::Show(WindowHandle window) {
-  if (SimWindow* w = Live(window)) w->visible = true;
+  SimWindow* w = Live(window);
+  if (w == nullptr || w->visible) return;
+  w->visible = true;
+  // As on the system, what comes into view needs painting: the window and all it
+  // holds (windows inside hidden ones wait for their paint until they show).
+  std::vector<WindowHandle> exposed{window};
+  while (!exposed.empty()) {
+    const WindowHandle handle = exposed.back();
+    exposed.pop_back();
+    windows_[handle].invalid = true;
+    for (const auto& [child, c] : windows_)
+      if (c.parent == handle) exposed.push_back(child);
+  }
 }
 
 void SimPlatform::Hide(WindowHandle window) {

@@ -1,5 +1,5 @@
-// Painting with GDI into an off-screen bitmap, layered-window transparency and the
-// mouse on Win32.
+// Painting with GDI into an off-screen bitmap, layered-window transparency, the
+// mouse, and pictures of windows on Win32.
 #include <algorithm>
 #include <map>
 #include <tuple>
@@ -205,6 +205,55 @@ platform::Point Win32Platform::ClientToScreen(WindowHandle window, platform::Poi
   POINT p{point.x, point.y};
   ::ClientToScreen(ToHwnd(window), &p);
   return {static_cast<int>(p.x), static_cast<int>(p.y)};
+}
+
+std::optional<platform::Bitmap> Win32Platform::CaptureWindow(WindowHandle window) {
+  HWND hwnd = ToHwnd(window);
+  if (!::IsWindow(hwnd) || !IsWindowVisible(hwnd)) return std::nullopt;
+  // The system paints lazily, when the queue has nothing else; a window shown just
+  // now may not have painted yet.
+  RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  RECT bounds{};
+  GetWindowRect(hwnd, &bounds);
+  platform::Bitmap bitmap;
+  bitmap.width = bounds.right - bounds.left;
+  bitmap.height = bounds.bottom - bounds.top;
+  if (bitmap.width <= 0 || bitmap.height <= 0 || bitmap.width > Images::kLargestSide ||
+      bitmap.height > Images::kLargestSide)
+    return std::nullopt;
+
+  // The window's own device context reads what the window drew, children included,
+  // whatever lies above it on the screen.
+  HDC source = GetWindowDC(hwnd);
+  if (source == nullptr) return std::nullopt;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = bitmap.width;
+  info.bmiHeader.biHeight = -bitmap.height;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP section = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HDC memory = section != nullptr ? CreateCompatibleDC(source) : nullptr;
+  bool copied = false;
+  if (memory != nullptr) {
+    HGDIOBJ previous = SelectObject(memory, section);
+    copied = BitBlt(memory, 0, 0, bitmap.width, bitmap.height, source, 0, 0, SRCCOPY) != FALSE;
+    GdiFlush();
+    if (copied) {
+      const auto* pixels = static_cast<const std::uint32_t*>(bits);
+      bitmap.pixels.assign(pixels, pixels + static_cast<std::size_t>(bitmap.width) * bitmap.height);
+      // GDI leaves the fourth byte undefined (mostly 0); a window on the screen is opaque.
+      for (std::uint32_t& pixel : bitmap.pixels) pixel |= 0xFF000000u;
+    }
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+  }
+  if (section != nullptr) DeleteObject(section);
+  ReleaseDC(hwnd, source);
+  if (!copied) return std::nullopt;
+  return bitmap;
 }
 
 }  // namespace kxua::win32

@@ -72,6 +72,9 @@ class Win32Platform final : public platform::Platform {
   void SetCapture(WindowHandle window) override;
   void ReleaseCapture() override;
   platform::Point ClientToScreen(WindowHandle window, platform::Point point) override;
+  // The window's pixels read back from its device context (not from the screen, so
+  // windows above it do not show), after RedrawWindow has run its pending paints.
+  std::optional<platform::Bitmap> CaptureWindow(WindowHandle window) override;
 
   // --- Clock ---------------------------------------------------------------------
   std::uint64_t TickCount() override;
@@ -120,6 +123,9 @@ class Win32Platform final : public platform::Platform {
   void* FindFunction(platform::ModuleHandle module, const char* name) override;
   // Through the Windows Imaging Component, on a thread where COM is initialised.
   std::optional<platform::Bitmap> DecodePng(const std::uint8_t* data, std::size_t size) override;
+  // Through the Windows Imaging Component's PNG encoder, with COM initialised as for
+  // decoding.
+  std::vector<std::uint8_t> EncodePng(const platform::Bitmap& bitmap) override;
 
   // --- Files ---------------------------------------------------------------------
   std::optional<std::vector<std::uint8_t>> ReadFile(const std::wstring& path) override;

@@ -1,7 +1,8 @@
-// PNG decoding on Win32 through the Windows Imaging Component: the PNG decoder over
-// a stream on the caller's memory, converted to 32-bit BGRA with straight alpha,
-// which is 0xAARRGGBB in memory. COM must already be initialised on the thread (the
-// product does so); without it the decode fails quietly.
+// PNG decoding and encoding on Win32 through the Windows Imaging Component: the PNG
+// decoder over a stream on the caller's memory, converted to 32-bit BGRA with
+// straight alpha, which is 0xAARRGGBB in memory; the encoder takes that format as
+// it is. COM must already be initialised on the thread (the product does so);
+// without it both fail quietly.
 #include <wincodec.h>
 
 #include <cstring>
@@ -93,6 +94,48 @@ std::optional<platform::Bitmap> Win32Platform::DecodePng(const std::uint8_t* dat
                                    reinterpret_cast<BYTE*>(bitmap.pixels.data()))))
     return std::nullopt;
   return bitmap;
+}
+
+std::vector<std::uint8_t> Win32Platform::EncodePng(const platform::Bitmap& bitmap) {
+  if (!Encodable(bitmap)) return {};
+  Held<IWICImagingFactory> factory;
+  if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                              IID_IWICImagingFactory, factory.PutVoid())))
+    return {};
+  Held<IStream> stream;  // grows in memory the system allocates
+  if (FAILED(CreateStreamOnHGlobal(nullptr, TRUE, stream.Put()))) return {};
+  Held<IWICBitmapEncoder> encoder;
+  if (FAILED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, encoder.Put())) ||
+      FAILED(encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache)))
+    return {};
+  Held<IWICBitmapFrameEncode> frame;
+  Held<IPropertyBag2> options;
+  if (FAILED(encoder->CreateNewFrame(frame.Put(), options.Put())) ||
+      FAILED(frame->Initialize(options.Get())))
+    return {};
+  const UINT width = static_cast<UINT>(bitmap.width), height = static_cast<UINT>(bitmap.height);
+  WICPixelFormatGUID format = GUID_WICPixelFormat32bppBGRA;
+  // The encoder may offer another format than the one asked for; ours is then not
+  // what it would read.
+  if (FAILED(frame->SetSize(width, height)) || FAILED(frame->SetPixelFormat(&format)) ||
+      !IsEqualGUID(format, GUID_WICPixelFormat32bppBGRA))
+    return {};
+  auto* pixels = reinterpret_cast<BYTE*>(const_cast<std::uint32_t*>(bitmap.pixels.data()));
+  if (FAILED(frame->WritePixels(height, width * 4, width * height * 4, pixels)) ||
+      FAILED(frame->Commit()) || FAILED(encoder->Commit()))
+    return {};
+
+  STATSTG status{};
+  if (FAILED(stream->Stat(&status, STATFLAG_NONAME)) || status.cbSize.QuadPart > 0x7FFFFFFF)
+    return {};
+  std::vector<std::uint8_t> out(static_cast<std::size_t>(status.cbSize.QuadPart));
+  const LARGE_INTEGER start{};
+  ULONG read = 0;
+  if (FAILED(stream->Seek(start, STREAM_SEEK_SET, nullptr)) ||
+      FAILED(stream->Read(out.data(), static_cast<ULONG>(out.size()), &read)) ||
+      read != out.size())
+    return {};
+  return out;
 }
 
 }  // namespace kxua::win32

@@ -98,7 +98,7 @@ class ButtonFrame final : public AlertFrame {
     static constexpr char kLayout[] = R"({ "class": "TfrButtonTest", "inherits": "TFrame",
         "children": [ { "class": "TPanel", "name": "Header", "Align": "alTop", "Height": 30,
                         "children": [ { "class": "TPanel", "name": "AllowButton", "Left": 200,
-                                        "Top": 4, "Width": 80, "Height": 20,
+                                        "Top": 4, "Width": 80, "Height": 20, "Color": "clRed",
                                         "OnClick": "AllowButtonClick" },
                                       { "class": "TPanel", "name": "HiddenButton", "Left": 10,
                                         "Width": 80, "Height": 20, "Visible": false } ] } ] })";
@@ -146,6 +146,31 @@ TEST(DemoRun, ClicksANamedControlAndDragsTheToast) {
             report["removed"][0]["notifications"][0]["responses"]);
   EXPECT_EQ(0, report["pending"]["alerts"]);
   EXPECT_LT(report["durationMs"].get<int>(), 5000) << "the run ended when the alert was done";
+}
+
+TEST(DemoRun, PicturesEveryNewLookOfTheToast) {
+  ScopedFrame frame(ListAlerts, alerts_form::TfrGenericInformative, ButtonFrame::Make);
+  const Scenario scenario = ParseScenario(R"({"end": 5000, "alerts": [
+      {"values": {"FormType": 13}}],
+      "input": [{"at": 100, "drag": {"x": 700, "y": 400}},
+                {"at": 400, "click": "AllowButton"}]})");
+  auto target = MakeTarget("");
+  std::vector<Picture> pictures;
+  const nlohmann::json report = RunScenario(scenario, *target, pictures);
+  ASSERT_EQ(2u, report["shown"].size()) << report.dump();
+  ASSERT_EQ(2u, pictures.size());
+  EXPECT_EQ("01-TfrButtonTest.png", report["shown"][0]["picture"]);
+  EXPECT_EQ("02-TfrButtonTest.png", report["shown"][1]["picture"]);
+  for (std::size_t i = 0; i < pictures.size(); ++i) {
+    EXPECT_EQ(report["shown"][i]["picture"], pictures[i].name);
+    sim::SimPlatform decoder;
+    const auto bitmap = decoder.DecodePng(pictures[i].png.data(), pictures[i].png.size());
+    ASSERT_TRUE(bitmap) << pictures[i].name;
+    EXPECT_EQ(report["shown"][i]["bounds"]["width"], bitmap->width);
+    EXPECT_EQ(report["shown"][i]["bounds"]["height"], bitmap->height);
+    // The host's edge is a pixel or two: the middle of the button is red either way.
+    EXPECT_EQ(0xFFFF0000, bitmap->pixels[14 * bitmap->width + 240]) << pictures[i].name;
+  }
 }
 
 }  // namespace

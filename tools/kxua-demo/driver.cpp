@@ -1,5 +1,6 @@
 #include "tools/kxua-demo/driver.h"
 
+#include <cstdio>
 #include <map>
 #include <memory>
 #include <vector>
@@ -45,11 +46,25 @@ std::shared_ptr<testbed::Notification> MakeNotification(const AlertEvent& event,
   return notification;
 }
 
+// The file name of the picture of the `order`th shown entry (from 1). Frame class
+// names are identifiers; anything else in one is not let into a file name.
+std::string PictureName(std::size_t order, const std::wstring& frame) {
+  std::string name;
+  for (wchar_t c : frame)
+    name += (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9')
+                ? static_cast<char>(c)
+                : '_';
+  char number[24];
+  std::snprintf(number, sizeof number, "%02zu-", order);
+  return number + name + ".png";
+}
+
 // Everything the run does to the product and the screen, as it happens.
 class Recorder {
  public:
-  Recorder(const Scenario& scenario, Target& target, testbed::Product& product)
-      : scenario_(scenario), target_(target), product_(product) {}
+  Recorder(const Scenario& scenario, Target& target, testbed::Product& product,
+           std::vector<Picture>& pictures)
+      : scenario_(scenario), target_(target), product_(product), pictures_(pictures) {}
 
   void Arrive(std::size_t index) {
     const AlertEvent& event = scenario_.alerts[index];
@@ -66,10 +81,19 @@ class Recorder {
 
   void Sample() {
     std::optional<ToastState> state = target_.Toast();
-    if (state && state->visible && !state->frame.empty() && !(last_ && *last_ == *state))
-      shown_.push_back({{"at", target_.Now()},
-                        {"frame", Utf8FromWide(state->frame)},
-                        {"bounds", BoundsJson(state->bounds)}});
+    if (state && state->visible && !state->frame.empty() && !(last_ && *last_ == *state)) {
+      json entry = {{"at", target_.Now()},
+                    {"frame", Utf8FromWide(state->frame)},
+                    {"bounds", BoundsJson(state->bounds)}};
+      if (std::optional<platform::Bitmap> picture = target_.Picture()) {
+        std::vector<std::uint8_t> png = platform::Get().EncodePng(*picture);
+        if (!png.empty()) {
+          entry["picture"] = PictureName(shown_.size() + 1, state->frame);
+          pictures_.push_back({entry["picture"], std::move(png)});
+        }
+      }
+      shown_.push_back(std::move(entry));
+    }
     last_ = state;
     if (running_) target_.At(target_.Now() + kSampleInterval, [this] { Sample(); });
   }
@@ -166,6 +190,7 @@ class Recorder {
   const Scenario& scenario_;
   Target& target_;
   testbed::Product& product_;
+  std::vector<Picture>& pictures_;
   std::int64_t start_ = 0;
   bool running_ = false;  // the scenario is being played
   bool inRun_ = false;    // the library's loop is running
@@ -179,10 +204,15 @@ class Recorder {
 
 }  // namespace
 
-json RunScenario(const Scenario& scenario, Target& target) {
+json RunScenario(const Scenario& scenario, Target& target, std::vector<Picture>& pictures) {
   testbed::Product product(scenario.language);
-  Recorder recorder(scenario, target, product);
+  Recorder recorder(scenario, target, product, pictures);
   return recorder.Run();
+}
+
+json RunScenario(const Scenario& scenario, Target& target) {
+  std::vector<Picture> pictures;
+  return RunScenario(scenario, target, pictures);
 }
 
 }  // namespace kxua::demo

@@ -31,6 +31,13 @@ class SimTarget final : public Target {
     return state;
   }
 
+  // Drawn from the display lists: see SimPlatform::CaptureWindow.
+  std::optional<platform::Bitmap> Picture() override {
+    const sim::SimWindow* toast = FindToast();
+    if (toast == nullptr) return std::nullopt;
+    return sim_.CaptureWindow(toast->handle);
+  }
+
   void PressKey(std::uint32_t key) override {
     if (const sim::SimWindow* toast = FindToast())
       sim_.PostMessage(toast->handle, platform::msg::KeyDown, key, 0);

@@ -33,6 +33,9 @@ class Target {
   virtual std::uint64_t Now() = 0;
   virtual std::int64_t UnixTime() = 0;
   virtual std::optional<ToastState> Toast() = 0;
+  // What the toast shows now, once its pending paints are done (so a toast just
+  // shown comes with its first paint); none when no toast shows.
+  virtual std::optional<platform::Bitmap> Picture() = 0;
   virtual void PressKey(std::uint32_t key) = 0;
   // The centre of the shown frame's control of that name (case ignored), in the
   // frame window's client coordinates, as that window answers kFindControlMessage;

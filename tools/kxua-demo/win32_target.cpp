@@ -91,6 +91,15 @@ class Win32Target final : public Target {
     return state;
   }
 
+  // Called from a sample (a thread timer) that may come right after the toast was
+  // shown, before the system got round to painting it: the capture runs the pending
+  // paints first, so the picture shows the toast's first paint without a wait.
+  std::optional<platform::Bitmap> Picture() override {
+    HWND toast = FindToast();
+    if (toast == nullptr) return std::nullopt;
+    return platform::Get().CaptureWindow(reinterpret_cast<platform::WindowHandle>(toast));
+  }
+
   void PressKey(std::uint32_t key) override {
     if (HWND toast = FindToast()) PostMessageW(toast, WM_KEYDOWN, key, 0);
   }
