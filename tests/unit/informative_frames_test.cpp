@@ -285,7 +285,9 @@ TEST_F(InformativeTest, SynchronizationRestartAnswersOrRestartsAndNeverClosesByI
     EXPECT_EQ(c.responses, notice->Responses()) << c.click;
     const auto requests = product.Actions().Requests();
     ASSERT_EQ(before + c.restarts, requests.size()) << c.click;
-    if (c.restarts == 1) EXPECT_EQ(L"RestartSystem", requests.back().action);
+    if (c.restarts == 1) {
+      EXPECT_EQ(L"RestartSystem", requests.back().action);
+    }
     EXPECT_EQ(1, host.closeRequests);
   }
 }
