@@ -16,6 +16,7 @@
 #include "testbed/demo_brand.h"
 #include "testbed/product.h"
 #include "tests/layouts/layouts.h"
+#include "tests/layouts/paging_frame.h"
 #include "tests/unit/frame_test_host.h"
 #include "ui/kxua_controls.h"
 #include "ui/panel.h"
@@ -96,20 +97,7 @@ TEST(AlertFrame, TellsWhereANamedControlIs) {
 // The shared behaviour, on a frame that pages through a list with every shared
 // control (tests/layouts/paging_frame.layout.json).
 
-class PagingFrame final : public AlertFrame {
- public:
-  explicit PagingFrame(const FrameInput& input) : AlertFrame(input, Reads::List) {
-    LoadFrame(TestLayouts());
-  }
-  std::wstring ClassName() const override { return L"TfrPagingTest"; }
-  Kind FrameKind() const override { return Kind::Paging; }
-
- protected:
-  void Fill(IUINotification& notification) override {
-    SetCounterFormat(ReadText(&notification, key::ElementsCounter, kText));
-    ShowText(notification, key::TitleText, L"lbTopText");
-  }
-};
+using test::PagingFrame;
 
 // A source that counts notifications it does not have.
 class GappySource final : public IUIAlertSource {
