@@ -152,11 +152,12 @@ void AlertFrame::FindSharedControls() {
 void AlertFrame::ApplyColors(const std::vector<ColorRule>& rules) {
   for (const ColorRule& rule : rules) {
     ui::Control* control = *rule.control == L'\0' ? this : Find<ui::Control>(rule.control);
-    if (control == nullptr) continue;
+    const std::optional<platform::Color> color = LoadedAlertColor(rule.colorId);
+    if (control == nullptr || !color) continue;
     if (rule.part == ColorPart::Background)
-      control->SetColor(AlertColor(rule.colorId));
+      control->SetColor(*color);
     else
-      control->SetFontColor(AlertColor(rule.colorId));
+      control->SetFontColor(*color);
   }
 }
 

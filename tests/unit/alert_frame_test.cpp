@@ -410,6 +410,14 @@ TEST_F(FrameTest, WithoutATranslatorTheLayoutCaptionsStay) {
   bare->Release();
 }
 
+TEST_F(FrameTest, WithoutBrandingColoursTheLayoutsOwnStay) {
+  AddNotifications(1);
+  Make();
+  // Unloaded colours are 0: applied, the title would be black on black.
+  EXPECT_EQ(ui::kWhite, frame->GetColor());
+  EXPECT_NE(Get(L"PanelLock").GetColor(), Get(L"lbTopText").FontColor());
+}
+
 TEST_F(FrameTest, TakesTheProductsColoursImagesAndName) {
   testbed::InstallDemoBrand(*sim, testbed::FileForm::Plain);
   LoadAlertColors();
