@@ -18,6 +18,7 @@
 #include "tests/layouts/layouts.h"
 #include "tests/layouts/paging_frame.h"
 #include "tests/unit/frame_test_host.h"
+#include "tests/unit/ui_test_support.h"
 #include "ui/kxua_controls.h"
 #include "ui/panel.h"
 
@@ -137,9 +138,7 @@ class FrameTest : public ::testing::Test {
   }
   template <typename T = ui::Control>
   T& Get(const wchar_t* name) {
-    T* found = frame->Find<T>(name);
-    if (found == nullptr) throw std::runtime_error("no such control");
-    return *found;
+    return test::Get<T>(*frame, name);
   }
   platform::Point CentreOf(const wchar_t* name) {
     ui::Control& control = Get(name);

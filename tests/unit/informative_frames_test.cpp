@@ -10,6 +10,7 @@
 #include "testbed/product.h"
 #include "testbed/resources.h"
 #include "tests/unit/frame_test_host.h"
+#include "tests/unit/ui_test_support.h"
 #include "ui/html_label.h"
 #include "ui/kxua_controls.h"
 
@@ -57,9 +58,7 @@ class InformativeTest : public ::testing::Test {
   }
   template <typename T = ui::Control>
   T& Get(const wchar_t* name) {
-    T* found = frame->Find<T>(name);
-    if (found == nullptr) throw std::runtime_error("no such control");
-    return *found;
+    return test::Get<T>(*frame, name);
   }
   const std::wstring& Caption(const wchar_t* name) { return Get(name).Caption(); }
   void Click(const wchar_t* name) {

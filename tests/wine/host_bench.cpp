@@ -21,6 +21,7 @@
 #include "testbed/alerts_manager.h"
 #include "testbed/product.h"
 #include "tests/layouts/paging_frame.h"
+#include "tests/wine/bench_clock.h"
 
 namespace {
 
@@ -29,16 +30,7 @@ using namespace kxua;
 constexpr int kAlerts = 200;
 constexpr int kSignals = 2000;
 
-double Now() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER counter;
-  QueryPerformanceCounter(&counter);
-  return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
+using wine::NowMs;
 
 // Serves the thread's messages, waiting for more, until `done` says so.
 void PumpUntil(const std::function<bool()>& done) {
@@ -81,13 +73,13 @@ std::vector<double> NewAlertToFirstPaint(testbed::AlertsManager& manager) {
   PumpUntil([] { return PaintedFrame() != nullptr; });  // the notification behind
   const AlertFrame* behind = PaintedFrame();
   for (int i = 0; i < kAlerts; ++i) {
-    const double start = Now();
+    const double start = NowMs();
     manager.Add(ListAlerts, Notification(alerts_form::TfrGenericInformative), testbed::Signal::NewAlert);
     PumpUntil([&] {
       const AlertFrame* frame = PaintedFrame();
       return frame != nullptr && frame != behind;
     });
-    samples.push_back(Now() - start);
+    samples.push_back(NowMs() - start);
     RunningHost()->CurrentFrame()->RequestClose();
     PumpUntil([&] {
       behind = PaintedFrame();
@@ -113,9 +105,9 @@ std::vector<double> CostPerAlertsChanged(testbed::AlertsManager& manager, int co
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
       const bool check = message.hwnd == reinterpret_cast<HWND>(RunningHost()->Handle()) &&
                          message.message == kMsgCheckAlerts;
-      const double start = Now();
+      const double start = NowMs();
       DispatchMessageW(&message);
-      if (check) samples.push_back(Now() - start);
+      if (check) samples.push_back(NowMs() - start);
     }
   }
   const AlertFrame* frame = RunningHost()->CurrentFrame();
