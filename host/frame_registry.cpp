@@ -1,24 +1,15 @@
 #include "host/frame_registry.h"
 
+#include "frames/informative/informative_frames.h"
+
 namespace kxua {
 
-namespace {
-std::int32_t KeyOf(std::int32_t list, std::int32_t formType) {
-  return list == ListCampaigns ? 0 : formType;
-}
-}  // namespace
-
-void FrameRegistry::Register(std::int32_t list, std::int32_t formType, FrameFactory factory) {
-  factories_[{list, KeyOf(list, formType)}] = factory;
-}
-
-FrameFactory FrameRegistry::Find(std::int32_t list, std::int32_t formType) const {
-  auto it = factories_.find({list, KeyOf(list, formType)});
-  return it == factories_.end() ? nullptr : it->second;
-}
-
 FrameRegistry& Frames() {
-  static FrameRegistry registry;
+  static FrameRegistry registry = [] {
+    FrameRegistry frames;
+    RegisterInformativeFrames(frames);
+    return frames;
+  }();
   return registry;
 }
 

@@ -1,42 +1,10 @@
-// Which frame shows which alert: a factory per list and form type. Each frame family
-// registers its frames here; an alert whose form type has no entry is dropped.
+// The frames of the library, registered by each frame family when first asked for.
 #pragma once
 
-#include <cstdint>
-#include <map>
-#include <memory>
-#include <utility>
-
-#include "frames/common/alert_frame.h"
-#include "kxua/alerts.h"
-#include "kxua/services.h"
+#include "frames/common/frame_registry.h"
 
 namespace kxua {
 
-// What a frame is created from: the alert source and its first notification (the
-// frame keeps whichever its kind reads), the host window and the context.
-struct FrameInput {
-  AlertHost* host = nullptr;
-  IUIAlertSource* source = nullptr;
-  IUINotification* notification = nullptr;
-  IZYMApplicationContext* context = nullptr;
-};
-
-// Null when the frame cannot be created.
-using FrameFactory = std::unique_ptr<AlertFrame> (*)(const FrameInput& input);
-
-class FrameRegistry {
- public:
-  // ListCampaigns has one frame whatever the form type; it is registered with any.
-  void Register(std::int32_t list, std::int32_t formType, FrameFactory factory);
-  // Null when the list has no frame for the form type.
-  FrameFactory Find(std::int32_t list, std::int32_t formType) const;
-
- private:
-  std::map<std::pair<std::int32_t, std::int32_t>, FrameFactory> factories_;
-};
-
-// The frames of the library, filled once by the frame families.
 FrameRegistry& Frames();
 
 }  // namespace kxua

@@ -61,7 +61,7 @@ std::optional<platform::Color> ProductColor(const std::wstring& id) {
     if (c < L'0' || c > L'9') return std::nullopt;
   const int number = std::stoi(id);
   if (number < kAlertBodyBackColor || number > kAlertButtonTextColor) return std::nullopt;
-  return AlertColor(number);
+  return LoadedAlertColor(number);
 }
 
 void InstallProductLook() {

@@ -16,7 +16,8 @@ namespace kxua {
 // Null when the module cannot be loaded.
 std::shared_ptr<ui::PictureSource> OpenPictureSource(const std::wstring& path);
 
-// The alert colour named by a colour id ("10103"); nothing for other texts.
+// The alert colour named by a colour id ("10103") when the branding gave it;
+// nothing for other texts.
 std::optional<platform::Color> ProductColor(const std::wstring& id);
 
 // Installs both for every control of the library.

@@ -51,7 +51,7 @@ TToastMainForm::TToastMainForm(IUIAlertsManager* manager, IZYMApplicationContext
     ui::TranslateComponents(*translator_, this);
   closeMessage_ = platform::Get().RegisterMessage(kCloseSysAlertsName);
   SetBounds(kOffScreen, kOffScreen, Width(), Height());
-  ColorFondo->SetColorUp(AlertColor(kAlertTitleBackColor));
+  if (std::optional<platform::Color> edge = LoadedAlertColor(kAlertTitleBackColor)) ColorFondo->SetColorUp(*edge);
 }
 
 void TToastMainForm::LoadOwnLayout() {

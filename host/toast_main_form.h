@@ -20,10 +20,6 @@
 
 namespace kxua {
 
-// Sent to the shown frame: a key pressed while the toast had the keyboard; the
-// first parameter is the virtual-key code.
-inline constexpr std::uint32_t kMsgFrameKey = 0x1F58;
-
 // Posted to the host window (both parameters 0): check the alerts manager.
 inline constexpr std::uint32_t kMsgCheckAlerts = 0x665;
 inline constexpr std::uint32_t kMsgCheckAlerts2 = 0x667;

@@ -32,6 +32,7 @@ constexpr int kFirstColor = kAlertBodyBackColor;
 constexpr int kLastColor = kAlertButtonTextColor;
 
 std::array<std::uint32_t, kLastColor - kFirstColor + 1> colors{};
+std::array<bool, kLastColor - kFirstColor + 1> loaded{};
 
 }  // namespace
 
@@ -40,7 +41,9 @@ void LoadAlertColors() {
   if (!catalogue.IsLoaded()) return;
   for (const ColorKey& entry : kColorKeys) {
     std::uint32_t value = 0;
-    if (catalogue.GetColor(entry.key, value)) colors[entry.id - kFirstColor] = value;
+    if (!catalogue.GetColor(entry.key, value)) continue;
+    colors[entry.id - kFirstColor] = value;
+    loaded[entry.id - kFirstColor] = true;
   }
 }
 
@@ -49,6 +52,14 @@ std::uint32_t AlertColor(int id) {
   return colors[id - kFirstColor];
 }
 
-void ResetAlertColorsForTests() { colors.fill(0); }
+std::optional<std::uint32_t> LoadedAlertColor(int id) {
+  if (id < kFirstColor || id > kLastColor || !loaded[id - kFirstColor]) return std::nullopt;
+  return colors[id - kFirstColor];
+}
+
+void ResetAlertColorsForTests() {
+  colors.fill(0);
+  loaded.fill(false);
+}
 
 }  // namespace kxua

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace kxua {
 
@@ -26,6 +27,9 @@ void LoadAlertColors();
 
 // The colour of `id`; 0 for ids outside 10101..10111.
 std::uint32_t AlertColor(int id);
+// The colour of `id` if the branding gave it. Controls keep their own colour
+// otherwise: a toast painted in the unloaded 0 would be black text on black.
+std::optional<std::uint32_t> LoadedAlertColor(int id);
 
 // Tests only: sets every colour back to 0.
 void ResetAlertColorsForTests();

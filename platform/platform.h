@@ -28,7 +28,17 @@ struct Rect {
   friend bool operator==(const Rect& a, const Rect& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
   }
+  friend bool operator!=(const Rect& a, const Rect& b) { return !(a == b); }
 };
+
+// The part two rectangles share; empty (at the first one's corner) when none.
+inline Rect Intersect(const Rect& a, const Rect& b) {
+  Rect r{a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top,
+         a.right < b.right ? a.right : b.right, a.bottom < b.bottom ? a.bottom : b.bottom};
+  if (r.right < r.left) r.right = r.left;
+  if (r.bottom < r.top) r.bottom = r.top;
+  return r;
+}
 
 // The window messages the core uses, with their system values.
 namespace msg {

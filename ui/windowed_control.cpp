@@ -49,7 +49,7 @@ void WindowedControl::FollowWindow() {
             window.Width(), window.Height());
   following_ = false;
   // A size the control would not take (its constraints, say) goes back to the window.
-  if (!(window == WindowBounds())) platform::Get().SetBounds(Handle(), WindowBounds());
+  if (window != WindowBounds()) platform::Get().SetBounds(Handle(), WindowBounds());
 }
 
 void WindowedControl::VisibleChanged() {

@@ -13,14 +13,6 @@ using platform::Bitmap;
 
 constexpr std::uint32_t kWhite = 0xFFFFFFFF;
 
-Rect Intersect(const Rect& a, const Rect& b) {
-  Rect r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-         std::min(a.bottom, b.bottom)};
-  if (r.right < r.left) r.right = r.left;
-  if (r.bottom < r.top) r.bottom = r.top;
-  return r;
-}
-
 Rect Offset(const Rect& r, int x, int y) {
   return {r.left + x, r.top + y, r.right + x, r.bottom + y};
 }

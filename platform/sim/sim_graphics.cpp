@@ -9,14 +9,6 @@ namespace kxua::sim {
 
 namespace {
 
-Rect Intersect(const Rect& a, const Rect& b) {
-  Rect r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-         std::min(a.bottom, b.bottom)};
-  if (r.right < r.left) r.right = r.left;
-  if (r.bottom < r.top) r.bottom = r.top;
-  return r;
-}
-
 DisplayItem Item(DisplayItem::Kind kind, const Rect& rect, platform::Color color = 0) {
   DisplayItem item;
   item.kind = kind;

@@ -1,14 +1,31 @@
-// Alert frames: a hidden child window of the host named after the frame class, and
-// the answer that tells tools where a named control of the frame is.
+// Alert frames: a hidden child window of the host named after the frame class, the
+// answer that tells tools where a named control is, and the behaviour every frame
+// shares (fade and close, hover, drag, paging and the counter, colours, texts,
+// fitting the host).
 #include <gtest/gtest.h>
 
 #include "frames/common/alert_frame.h"
+#include "frames/common/counter_text.h"
 #include "frames/common/find_control.h"
+#include "kxua/values.h"
+#include "model/alert_colors.h"
+#include "model/notification.h"
+#include "model/product_folders.h"
+#include "model/white_label_catalogue.h"
 #include "platform/sim/sim_platform.h"
+#include "testbed/demo_brand.h"
+#include "testbed/product.h"
+#include "tests/layouts/layouts.h"
+#include "tests/layouts/paging_frame.h"
+#include "tests/unit/frame_test_host.h"
+#include "tests/unit/ui_test_support.h"
+#include "ui/kxua_controls.h"
 #include "ui/panel.h"
 
 namespace kxua {
 namespace {
+
+using TestHost = test::FrameTestHost;
 
 class PanelFrame final : public AlertFrame {
  public:
@@ -35,14 +52,6 @@ class PanelFrame final : public AlertFrame {
   void InitAlert() override {}
   void RefreshAlerts() override {}
   std::wstring ClassName() const override { return L"TfrPanelTest"; }
-};
-
-class TestHost final : public AlertHost {
- public:
-  TestHost() : AlertHost(0, L"Host") {
-    SetBounds(0, 0, 400, 200);
-    SetVisible(true);
-  }
 };
 
 TEST(AlertFrame, IsAHiddenChildOfTheHostNamedAfterItsClass) {
@@ -83,6 +92,353 @@ TEST(AlertFrame, TellsWhereANamedControlIs) {
   EXPECT_EQ(std::nullopt, askFor(L"Outside"));
   EXPECT_EQ(std::nullopt, ask(0));
   EXPECT_EQ(std::nullopt, ask(0xC123));
+}
+
+// ---------------------------------------------------------------------------
+// The shared behaviour, on a frame that pages through a list with every shared
+// control (tests/layouts/paging_frame.layout.json).
+
+using test::PagingFrame;
+
+// A source that counts notifications it does not have.
+class GappySource final : public IUIAlertSource {
+ public:
+  explicit GappySource(IUINotification* first) : first_(first) {}
+  std::uint32_t KXUA_PRODUCT_CALL Count() override { return 3; }
+  std::int32_t KXUA_PRODUCT_CALL Reserved1() override { return -1; }
+  IUINotification* KXUA_PRODUCT_CALL Item(const std::uint32_t& index) override {
+    return index == 0 ? first_ : nullptr;
+  }
+
+ private:
+  IUINotification* first_;
+};
+
+class FrameTest : public ::testing::Test {
+ protected:
+  static constexpr std::uintptr_t kLeft = 37, kRight = 39;
+
+  // Notifications titled "title-<n>", which the translator knows as "Title <n>".
+  void AddNotifications(std::size_t count, const std::wstring& counter = L"%1% de %2%") {
+    for (std::size_t i = 0; i < count; ++i) {
+      const std::wstring n = std::to_wstring(source.Count());
+      auto notification = std::make_shared<testbed::Notification>();
+      notification->SetText(key::TitleText, L"title-" + n).SetText(key::ElementsCounter, counter);
+      product.Texts().Add(L"title-" + n, L"Title " + n);
+      source.Add(notification);
+    }
+  }
+  PagingFrame& Make(IUIAlertSource* from = nullptr, IZYMApplicationContext* context = nullptr) {
+    frame = std::make_unique<PagingFrame>(
+        FrameInput{&host, from != nullptr ? from : &source, nullptr,
+                   context != nullptr ? context : product.Context()});
+    frame->InitAlert();
+    sim->Show(frame->Handle());
+    return *frame;
+  }
+  template <typename T = ui::Control>
+  T& Get(const wchar_t* name) {
+    return test::Get<T>(*frame, name);
+  }
+  platform::Point CentreOf(const wchar_t* name) {
+    ui::Control& control = Get(name);
+    const platform::Point origin = control.OriginInWindow();
+    return {origin.x + control.Width() / 2, origin.y + control.Height() / 2};
+  }
+  void HoverOver(const wchar_t* name) {
+    const platform::Point at = CentreOf(name);
+    sim->MouseMove(frame->Handle(), at.x, at.y);
+  }
+  void Key(std::uintptr_t key) { sim->SendMessage(frame->Handle(), kMsgFrameKey, key, 0); }
+  const sim::SimWindow& HostWindow() { return *sim->FindWindow(host.Handle()); }
+  const std::wstring& Caption(const wchar_t* name) { return Get(name).Caption(); }
+  bool Enabled(const wchar_t* name) { return Get(name).Enabled(); }
+
+  sim::ScopedSimPlatform sim;
+  testbed::Product product;
+  TestHost host;
+  testbed::AlertSource source;
+  std::unique_ptr<PagingFrame> frame;
+};
+
+TEST_F(FrameTest, OpaqueForFiveSecondsThenFadesAndAsksToCloseOnce) {
+  AddNotifications(1);
+  Make();
+  EXPECT_EQ(8000u, frame->Remaining());
+  EXPECT_TRUE(frame->TimerRunning());
+  sim->RunFor(5000);
+  EXPECT_EQ(3000u, frame->Remaining());
+  EXPECT_FALSE(HostWindow().alphaEnabled);
+  sim->RunFor(1500);
+  EXPECT_EQ(1500u, frame->Remaining());
+  EXPECT_TRUE(HostWindow().alphaEnabled);
+  EXPECT_EQ(127, HostWindow().alpha);
+  sim->RunFor(1499);
+  EXPECT_EQ(0, host.closeRequests);
+  sim->RunFor(1);
+  EXPECT_EQ(1, host.closeRequests);
+  EXPECT_EQ(0, HostWindow().alpha);
+  sim->RunFor(5000);
+  EXPECT_EQ(1, host.closeRequests) << "one request, however long the host takes";
+}
+
+TEST_F(FrameTest, HoverPausesAtFullOpacityAndLeavingStartsTheFullTimeAgain) {
+  AddNotifications(1);
+  Make();
+  sim->RunFor(6500);
+  ASSERT_TRUE(HostWindow().alphaEnabled);
+  HoverOver(L"lbTopText");
+  EXPECT_FALSE(frame->TimerRunning());
+  EXPECT_EQ(8000u, frame->Remaining());
+  EXPECT_FALSE(HostWindow().alphaEnabled);
+  EXPECT_EQ(255, host.AlphaBlendValue());
+  sim->RunFor(60000);
+  EXPECT_EQ(0, host.closeRequests);
+  sim->MouseMove(0, 0, 0);
+  EXPECT_TRUE(frame->TimerRunning());
+  sim->RunFor(7999);
+  EXPECT_EQ(0, host.closeRequests);
+  sim->RunFor(1);
+  EXPECT_EQ(1, host.closeRequests);
+}
+
+TEST_F(FrameTest, ArrowsAndKeysPageWithoutWrappingAround) {
+  AddNotifications(3);
+  Make();
+  const auto at = [&](std::uint32_t index, const wchar_t* counter, bool left, bool right) {
+    EXPECT_EQ(index, frame->Index());
+    EXPECT_EQ(counter, Caption(L"lbNumElements"));
+    EXPECT_EQ(L"Title " + std::to_wstring(index), Caption(L"lbTopText"));
+    EXPECT_EQ(left, Enabled(L"KXZEBtnLArrow"));
+    EXPECT_EQ(right, Enabled(L"KXZEBtnRArrow"));
+  };
+  EXPECT_TRUE(Get(L"PanelDetails").Visible());
+  at(0, L"1 de 3", false, true);
+  Key(kRight);
+  at(1, L"2 de 3", true, true);
+  const platform::Point right = CentreOf(L"KXZEBtnRArrow");
+  sim->Click(frame->Handle(), right.x, right.y);
+  at(2, L"3 de 3", true, false);
+  Key(kRight);
+  sim->Click(frame->Handle(), right.x, right.y);
+  at(2, L"3 de 3", true, false);
+  for (int i = 0; i < 3; ++i) Key(kLeft);
+  at(0, L"1 de 3", false, true);
+}
+
+TEST_F(FrameTest, OneNotificationKeepsTheNavigationHidden) {
+  AddNotifications(1);
+  Make();
+  EXPECT_FALSE(Get(L"PanelDetails").Visible());
+  EXPECT_FALSE(Enabled(L"KXZEBtnLArrow"));
+  Key(kRight);
+  EXPECT_EQ(0u, frame->Index());
+}
+
+TEST_F(FrameTest, TheCounterFollowsTheCountThresholds) {
+  AddNotifications(2);
+  Make();
+  struct Case {
+    std::size_t count;
+    const wchar_t* counter;
+  } cases[] = {{2, L"1 de 2"}, {99, L"1 de 99"}, {100, L"1/100"}, {9999, L"1/9999"}, {10000, L"1"}};
+  for (const Case& c : cases) {
+    AddNotifications(c.count - source.Count());
+    frame->RefreshAlerts();
+    EXPECT_EQ(c.counter, Caption(L"lbNumElements")) << c.count;
+    EXPECT_EQ(std::to_wstring(c.count), Caption(L"lbNumVirus"));
+  }
+}
+
+TEST(CounterText, FormatsAndFallsBackToPlainForUnusableFormats) {
+  struct Case {
+    const wchar_t* format;
+    std::uint32_t position, count;
+    const wchar_t* text;
+  } cases[] = {
+      {L"%1% de %2%", 1, 2, L"1 de 2"},
+      {L"%2% / %1%", 3, 7, L"7 / 3"},
+      {L"%1%", 1, 2, L"1"},                      // a surplus argument is dropped
+      {L"%1% %2% %3%", 1, 2, L"1 2 "},           // a missing one shows nothing
+      {L"%s of %s", 1, 2, L"1 of 2"},
+      {L"", 1, 2, L"1/2"},                       // no format
+      {L"%1% de %", 1, 2, L"1/2"},               // not a format Boost.Format reads
+      {L"%99999999d", 1, 2, L"1/2"},             // a field too wide to build
+      {L"%1$999s", 1, 2, L"1/2"},
+      {L"%|1$200t|", 1, 2, L"1/2"},
+      {L"%1% de %2%", 5, 100, L"5/100"},
+      {L"%1% de %2%", 5, 9999, L"5/9999"},
+      {L"%1% de %2%", 5, 10000, L"5"},
+      {L"%99999999d", 5, 10000, L"5"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(c.text, CounterText(c.format, c.position, c.count)) << c.format << " " << c.count;
+}
+
+TEST_F(FrameTest, ANotificationArrivingUnderTheMouseRestartsTheTimeAndKeepsThePause) {
+  AddNotifications(1);
+  Make();
+  sim->RunFor(6000);
+  HoverOver(L"KXZEBtnClose");
+  sim->RunFor(1000);
+  AddNotifications(1);
+  frame->RefreshAlerts();
+  EXPECT_EQ(L"1 de 2", Caption(L"lbNumElements"));
+  EXPECT_EQ(8000u, frame->Remaining());
+  EXPECT_FALSE(frame->TimerRunning()) << "the mouse is still over the toast";
+  sim->RunFor(30000);
+  EXPECT_EQ(0, host.closeRequests);
+}
+
+TEST_F(FrameTest, ANotificationArrivingWhileItFadesRestartsTheFullTime) {
+  AddNotifications(1);
+  Make();
+  sim->RunFor(6000);
+  ASSERT_TRUE(HostWindow().alphaEnabled);
+  AddNotifications(1);
+  frame->RefreshAlerts();
+  EXPECT_EQ(8000u, frame->Remaining());
+  EXPECT_FALSE(HostWindow().alphaEnabled);
+  sim->RunFor(7999);
+  EXPECT_EQ(0, host.closeRequests);
+  sim->RunFor(1);
+  EXPECT_EQ(1, host.closeRequests);
+}
+
+TEST_F(FrameTest, ADragMovesTheHostAndLeavesTheFullTimeRunning) {
+  AddNotifications(1);
+  Make();
+  sim->RunFor(5000);
+  HoverOver(L"lbTopText");
+  // The mouse leaves the header while the system's move loop runs, and time passes.
+  std::uint32_t remainingInTheMove = 0;
+  host.duringMove = [&] {
+    sim->MouseMove(0, 0, 0);
+    sim->RunFor(1000);
+    remainingInTheMove = frame->Remaining();
+  };
+  sim->ScriptDrag({{500, 300}});
+  const platform::Point title = CentreOf(L"lbTopText");
+  sim->MouseDown(frame->Handle(), title.x, title.y);
+  EXPECT_EQ(8000u, remainingInTheMove) << "nothing counted down during the move";
+  EXPECT_EQ(500, HostWindow().bounds.left);
+  EXPECT_EQ(300, HostWindow().bounds.top);
+  EXPECT_TRUE(frame->TimerRunning());
+  EXPECT_EQ(8000u, frame->Remaining());
+  sim->RunFor(7999);
+  EXPECT_EQ(0, host.closeRequests);
+  sim->RunFor(1);
+  EXPECT_EQ(1, host.closeRequests);
+  // The header's leave handlers are back: a hover pauses and a leave resumes again.
+  HoverOver(L"lbTopText");
+  EXPECT_FALSE(frame->TimerRunning());
+  sim->MouseMove(0, 0, 0);
+  EXPECT_TRUE(frame->TimerRunning());
+}
+
+TEST_F(FrameTest, AFrameThatTheHostFreesDuringItsDragIsLeftAlone) {
+  AddNotifications(1);
+  Make();
+  host.duringMove = [&] { frame.reset(); };
+  const platform::WindowHandle window = frame->Handle();
+  const platform::Point title = CentreOf(L"lbTopText");
+  sim->MouseDown(window, title.x, title.y);
+  EXPECT_EQ(nullptr, frame);
+  EXPECT_FALSE(sim->IsWindow(window));
+}
+
+TEST_F(FrameTest, ClosingAsksTheHost) {
+  AddNotifications(1);
+  Make();
+  const platform::Point close = CentreOf(L"KXZEBtnClose");
+  sim->Click(frame->Handle(), close.x, close.y);
+  sim->RunFor(0);
+  EXPECT_EQ(1, host.closeRequests);
+}
+
+TEST_F(FrameTest, AGrowingBodyGrowsTheFrameAndTheHost) {
+  AddNotifications(1);
+  Make();
+  Get(L"Panel5").SetHeight(140);
+  EXPECT_EQ(200, frame->Height());
+  EXPECT_EQ(200, host.Height()) << "a host that is no toast window takes the height as it is";
+}
+
+class StackedFrame final : public AlertFrame {
+ public:
+  explicit StackedFrame(AlertHost* host) : AlertFrame(FrameInput{host}, Reads::List) {
+    LoadFrame(TestLayouts());
+  }
+  std::wstring ClassName() const override { return L"TfrStackedTest"; }
+};
+
+TEST_F(FrameTest, StackedPanelsFitTheFrameToTheLowestVisibleOne) {
+  StackedFrame stacked(&host);
+  stacked.Find<ui::Control>(L"pMiddle")->SetHeight(80);
+  EXPECT_EQ(150, stacked.Height());
+  EXPECT_EQ(150, host.Height());
+  stacked.Find<ui::Control>(L"pLast")->SetVisible(false);
+  stacked.Find<ui::Control>(L"Panel1")->SetHeight(30);
+  EXPECT_EQ(110, stacked.Height()) << "the hidden panel does not count";
+  EXPECT_EQ(110, host.Height());
+}
+
+TEST_F(FrameTest, ANullSourceOrAMissingNotificationChangesNothing) {
+  frame = std::make_unique<PagingFrame>(FrameInput{&host, nullptr, nullptr, product.Context()});
+  frame->InitAlert();
+  frame->RefreshAlerts();
+  Key(kRight);
+  EXPECT_EQ(0u, frame->Count());
+  EXPECT_EQ(L"Título", Caption(L"lbTopText"));
+
+  AddNotifications(1);
+  GappySource gappy(source.Item(0));
+  Make(&gappy);
+  Key(kRight);
+  EXPECT_EQ(1u, frame->Index()) << "the index moves on";
+  EXPECT_EQ(L"Title 0", Caption(L"lbTopText")) << "the content stays";
+  EXPECT_EQ(L"2 de 3", Caption(L"lbNumElements"));
+}
+
+TEST_F(FrameTest, WithoutATranslatorTheLayoutCaptionsStay) {
+  AddNotifications(1);
+  testbed::ApplicationContext* bare = new testbed::ApplicationContext;
+  Make(nullptr, bare);
+  EXPECT_EQ(L"Título", Caption(L"lbTopText"));
+  frame.reset();
+  bare->Release();
+}
+
+TEST_F(FrameTest, WithoutBrandingColoursTheLayoutsOwnStay) {
+  AddNotifications(1);
+  Make();
+  // Unloaded colours are 0: applied, the title would be black on black.
+  EXPECT_EQ(ui::kWhite, frame->GetColor());
+  EXPECT_NE(Get(L"PanelLock").GetColor(), Get(L"lbTopText").FontColor());
+}
+
+TEST_F(FrameTest, TakesTheProductsColoursImagesAndName) {
+  testbed::InstallDemoBrand(*sim, testbed::FileForm::Plain);
+  LoadAlertColors();
+  AddNotifications(2);
+  Make();
+  EXPECT_EQ(AlertColor(kAlertBodyBackColor), frame->GetColor());
+  EXPECT_EQ(AlertColor(kAlertTitleBackColor), Get(L"Panel1").GetColor());
+  EXPECT_EQ(AlertColor(kAlertTitleBackColor), Get(L"PanelLock").GetColor());
+  EXPECT_EQ(AlertColor(kAlertTitleBackColor), Get(L"PanelDetails").GetColor());
+  EXPECT_EQ(AlertColor(kAlertTitleTextColor), Get(L"lbTopText").FontColor());
+  EXPECT_EQ(AlertColor(kAlertTitleTextColor), Get(L"lbNumVirus").FontColor());
+  EXPECT_EQ(AlertColor(kAlertTitleDetailTextColor), Get(L"lbNumElements").FontColor());
+  EXPECT_EQ(AlertColor(kAlertBodyTextColor), Get(L"labelMainText").FontColor());
+  EXPECT_EQ(AlertColor(kAlertFootBackColor), Get(L"Panel6").GetColor());
+  EXPECT_EQ(AlertColor(kAlertFootTextColor), Get(L"lbProductName").FontColor());
+  EXPECT_EQ(AlertColor(kAlertButtonTextColor), Get(L"KXZEBtnRArrow").FontColor());
+  EXPECT_NE(AlertColor(kAlertTitleBackColor), AlertColor(kAlertBodyBackColor));
+  EXPECT_EQ(GetImagesFolder(), Get<ui::KXUAResourcePath>(L"ImagesPath").ResourcePath());
+  EXPECT_EQ(L"Harbor Guard Seguridad en Internet", Caption(L"lbProductName"));
+  frame.reset();
+  WhiteLabelCatalogue::ResetForTests();
+  ResetAlertColorsForTests();
 }
 
 }  // namespace

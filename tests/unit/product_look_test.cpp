@@ -40,6 +40,8 @@ TEST(ProductLook, PicturesComeFromTheLibraryOrAFolder) {
 
 TEST(ProductLook, ColourIdsNameTheAlertColours) {
   sim::ScopedSimPlatform sim;
+  LoadAlertColors();
+  EXPECT_EQ(std::nullopt, ProductColor(L"10103")) << "no branding: the colour set's own colours stay";
   testbed::InstallDemoBrand(*sim, testbed::FileForm::Plain);
   LoadAlertColors();
   ASSERT_NE(0u, AlertColor(kAlertTitleBackColor));

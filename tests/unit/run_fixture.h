@@ -73,17 +73,18 @@ class TestFrame final : public AlertFrame {
   Kind kind_;
 };
 
-// Registers a frame for the length of a test.
+// Registers a frame for the length of a test, in place of the library's own.
 class ScopedFrame {
  public:
   ScopedFrame(std::int32_t list, std::int32_t formType, FrameFactory factory)
-      : list_(list), formType_(formType) {
+      : list_(list), formType_(formType), previous_(Frames().Find(list, formType)) {
     Frames().Register(list, formType, factory);
   }
-  ~ScopedFrame() { Frames().Register(list_, formType_, nullptr); }
+  ~ScopedFrame() { Frames().Register(list_, formType_, previous_); }
 
  private:
   std::int32_t list_, formType_;
+  FrameFactory previous_;
 };
 
 class RunTest : public ::testing::Test {

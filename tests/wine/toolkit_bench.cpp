@@ -7,22 +7,14 @@
 #include <cstdio>
 #include <vector>
 
+#include "tests/wine/bench_clock.h"
 #include "tests/wine/sample_toast.h"
 
 namespace {
 
 using namespace kxua;
 
-double Now() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER counter;
-  QueryPerformanceCounter(&counter);
-  return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
+using wine::NowMs;
 
 void DrainMessages() {
   MSG message;
@@ -88,9 +80,9 @@ int main() {
   const int samples = 200;
   std::vector<double> times;
   for (int i = 0; i < samples; ++i) {
-    const double start = Now();
+    const double start = NowMs();
     MakeFrame(form);
-    times.push_back(Now() - start);
+    times.push_back(NowMs() - start);
     DestroyFrames(form);
     DrainMessages();
   }

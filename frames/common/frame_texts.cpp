@@ -1,0 +1,46 @@
+#include "frames/common/frame_texts.h"
+
+#include "model/automation.h"
+#include "model/services.h"
+#include "model/white_label_catalogue.h"
+#include "ui/html_label.h"
+
+namespace kxua {
+
+namespace {
+constexpr wchar_t kProductLongName[] = L"STRING_IDS_PRODUCT_LONGNAME";
+}  // namespace
+
+std::optional<std::wstring> FrameTexts::Translate(const std::wstring& id) {
+  if (!lookedUp_) {
+    lookedUp_ = true;
+    if (auto manager = LookUp<IUATranslationSystem>(context_.Get(), progid::TranslatorManager)) {
+      ComPtr<IUADictionary> dictionary;
+      if (SUCCEEDED(manager->GetDictionary(dictionary.Receive()))) dictionary_ = dictionary;
+    }
+  }
+  if (!dictionary_) return std::nullopt;
+  BString text;
+  dictionary_->Translate(BString(id).Get(), text.Receive());
+  return text.ToString();
+}
+
+void FrameTexts::Show(ui::Control* control, const std::wstring& id) {
+  if (control == nullptr) return;
+  if (std::optional<std::wstring> text = Translate(id)) SetControlText(control, *text);
+}
+
+void ShowProductName(ui::Control* footer) {
+  if (footer == nullptr) return;
+  const WhiteLabelCatalogue& catalogue = EnsureWhiteLabelCatalogue();
+  if (catalogue.IsLoaded()) footer->SetCaption(catalogue.GetString(kProductLongName));
+}
+
+void SetControlText(ui::Control* control, const std::wstring& text) {
+  if (auto* html = dynamic_cast<ui::HtmlLabel*>(control))
+    html->SetHTMLText(text);
+  else if (control != nullptr)
+    control->SetCaption(text);
+}
+
+}  // namespace kxua

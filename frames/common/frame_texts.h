@@ -1,0 +1,45 @@
+// Where a frame's words come from: the product's translator for the text ids that
+// notifications carry, and the white-label catalogue for the product's name.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "kxua/services.h"
+#include "model/com_ptr.h"
+
+namespace kxua::ui {
+class Control;
+}
+
+namespace kxua {
+
+class FrameTexts {
+ public:
+  // `context` may be null; the translator is looked up on first use.
+  explicit FrameTexts(IZYMApplicationContext* context) : context_(context) {}
+
+  // Nothing when "UA.TranslatorManager" or its dictionary cannot be had; otherwise
+  // whatever the dictionary answers for `id`, its result code not consulted (a
+  // failed translation gives what the dictionary left, usually nothing).
+  std::optional<std::wstring> Translate(const std::wstring& id);
+
+  // Shows the translation of `id` in `control` (a label's caption, or an HTML
+  // label's markup); without a translator the control keeps its layout text.
+  void Show(ui::Control* control, const std::wstring& id);
+
+ private:
+  ComPtr<IZYMApplicationContext> context_;
+  ComPtr<IUADictionary> dictionary_;
+  bool lookedUp_ = false;
+};
+
+// Shows the product's long name ("STRING_IDS_PRODUCT_LONGNAME" of the white-label
+// catalogue, loaded when it is not yet) in `footer`; the footer keeps its layout
+// caption when the catalogue cannot be loaded.
+void ShowProductName(ui::Control* footer);
+
+// Sets `control`'s text: the markup of an HTML label, the caption of anything else.
+void SetControlText(ui::Control* control, const std::wstring& text);
+
+}  // namespace kxua

@@ -1,0 +1,17 @@
+#include "frames/informative/tfr_generic_error.h"
+
+#include "frames/informative/layouts.h"
+#include "kxua/values.h"
+
+namespace kxua {
+
+TfrGenericError::TfrGenericError(const FrameInput& input) : AlertFrame(input, Reads::List) {
+  LoadFrame(InformativeLayouts());
+}
+
+void TfrGenericError::Fill(IUINotification& notification) {
+  ShowText(notification, key::TitleText, L"lbTopText");
+  ShowText(notification, key::MainText, L"labelMainText");
+}
+
+}  // namespace kxua
