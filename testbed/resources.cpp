@@ -22,7 +22,7 @@ void RegisterResourceModule(sim::SimPlatform& sim, const std::wstring& name) {
 
 void AddImagesFolder(sim::SimPlatform& sim, const std::wstring& folder) {
   for (std::size_t i = 0; i < kPictureCount; ++i)
-    if (kPictures[i].resourceId == 0) sim.SetFile(folder + kPictures[i].fileName, Bytes(kPictures[i]));
+    sim.SetFile(folder + kPictures[i].fileName, Bytes(kPictures[i]));
 }
 
 }  // namespace kxua::testbed

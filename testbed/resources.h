@@ -14,8 +14,9 @@ inline constexpr wchar_t kResourceLibraryName[] = L"KXUAResources.dll";
 // full path the product would load it from), with every PNG resource the frames use.
 void RegisterResourceModule(sim::SimPlatform& sim, const std::wstring& name = kResourceLibraryName);
 
-// Puts the images folder's pictures ("MetroAlert.png") into `folder`, which ends
-// with a separator.
+// Puts the images folder's pictures into `folder`, which ends with a separator:
+// "MetroAlert.png", and every picture of the resource library as "<id>.png", which
+// frames find there by resource id.
 void AddImagesFolder(sim::SimPlatform& sim, const std::wstring& folder);
 
 }  // namespace kxua::testbed

@@ -75,7 +75,8 @@ void CheckInstalled(const Win32Brand& brand) {
   Check(Exists(GetRawFolder() + ProductInfoManager::kFileName) &&
             Exists(GetRawFolder() + WhiteLabelCatalogue::kFileName),
         "both branding files are in the raw folder");
-  Check(Exists(GetImagesFolder() + L"MetroAlert.png"), "the images folder has the toast's picture");
+  Check(Exists(GetImagesFolder() + L"MetroAlert.png") && Exists(GetImagesFolder() + L"520.png"),
+        "the images folder has the system toast's picture and the pictures by resource id");
   Check(Exists(GetResourceLibraryPath()) && Exists(brand.InstallFolder() + kCompanionLibraryName),
         "the resource library and the companion library are in the install folder");
 }
@@ -132,6 +133,16 @@ int main(int argc, char** argv) {
   RemoveDirectoryW(installFolder.substr(0, installFolder.rfind(L'\\', installFolder.size() - 2)).c_str());
   RegDeleteKeyW(HKEY_LOCAL_MACHINE, kSetupKey);
   RegDeleteKeyW(HKEY_LOCAL_MACHINE, kCompanyKey.c_str());
+
+  // A demo killed while the brand was installed: the next one takes it away first,
+  // and leaves nothing either.
+  new Win32Brand(source, L"spa");  // never ends, as if killed
+  {
+    Win32Brand brand(source, L"eng");
+    CheckInstalled(brand);
+  }
+  Check(!KeyExists(kCompanyKey) && !Exists(dataFolder) && !Exists(installFolder),
+        "what a killed demo left is gone after the next");
 
   // Files missing from the source: refused before anything is written.
   bool refused = false;

@@ -78,6 +78,8 @@ class Recorder {
       : scenario_(scenario), target_(target), product_(product), pictures_(pictures) {}
 
   void Arrive(std::size_t index) {
+    if (arrived_[index]) return;
+    arrived_[index] = true;
     const AlertEvent& event = scenario_.alerts[index];
     auto notification = MakeNotification(event, start_);
     alertOf_[notification.get()] = index;
@@ -111,6 +113,7 @@ class Recorder {
 
   json Run() {
     start_ = target_.UnixTime();
+    arrived_.assign(scenario_.alerts.size(), false);
     for (std::size_t i = 0; i < scenario_.alerts.size(); ++i) {
       if (scenario_.alerts[i].at == 0)
         Arrive(i);
@@ -128,12 +131,21 @@ class Recorder {
     for (;;) {
       IUnknown* context = product_.Context();
       context->AddRef();  // the call's reference
+      const std::size_t removals = product_.Manager().Removals().size();
       inRun_ = true;
       result = target_.Initialize(&product_.Manager(), context);
       inRun_ = false;
       ++runs_;
+      if (result != 0 || target_.Now() >= scenario_.end) break;
+      // Alerts whose time came while the run was closing (the system may hold the
+      // thread then) are queued now; they wait for the next run, which the product
+      // starts at once. Only after a run that got somewhere: one that left its
+      // alerts where they were would do so again.
+      for (std::size_t i = 0; i < scenario_.alerts.size(); ++i)
+        if (scenario_.alerts[i].at <= target_.Now()) Arrive(i);
+      if (Pending() > 0 && product_.Manager().Removals().size() > removals) continue;
       std::optional<std::uint64_t> next = NextArrival();
-      if (result != 0 || !next || *next >= scenario_.end) break;
+      if (!next || *next >= scenario_.end) break;
       target_.WaitUntil(*next);
     }
     running_ = false;
@@ -161,11 +173,18 @@ class Recorder {
     }
   }
 
+  std::size_t Pending() const {
+    std::size_t pending = 0;
+    for (std::int32_t list : {ListAlerts, ListNotifications, ListCampaigns})
+      pending += product_.Manager().Pending(list);
+    return pending;
+  }
+
   // When the next alert of the scenario arrives, if any is still to come.
   std::optional<std::uint64_t> NextArrival() const {
     std::optional<std::uint64_t> next;
-    for (const AlertEvent& event : scenario_.alerts)
-      if (event.at > target_.Now() && (!next || event.at < *next)) next = event.at;
+    for (std::size_t i = 0; i < scenario_.alerts.size(); ++i)
+      if (!arrived_[i] && (!next || scenario_.alerts[i].at < *next)) next = scenario_.alerts[i].at;
     return next;
   }
 
@@ -214,6 +233,7 @@ class Recorder {
   bool running_ = false;  // the scenario is being played
   bool inRun_ = false;    // the library's loop is running
   int runs_ = 0;
+  std::vector<bool> arrived_;  // per alert of the scenario: queued
   std::vector<std::shared_ptr<testbed::Notification>> notifications_;
   std::map<const testbed::Notification*, std::size_t> alertOf_;
   std::optional<ToastState> last_;

@@ -3,7 +3,7 @@
 // shared, and nothing else there may see the brand.
 #pragma once
 
-#include <functional>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,14 +11,15 @@ namespace kxua::demo {
 
 class Win32Brand {
  public:
-  // The brand's files: the branding files, the picture of the images folder and the
-  // two libraries of the installation folder, which the build puts beside the demo.
+  // The brand's files: the branding files, the two libraries of the installation
+  // folder and, in images/, the pictures of the images folder; the build puts them
+  // beside the demo.
   static constexpr wchar_t kSourceFolder[] = L"brand";
 
   // Writes the setup's registry values (with `language` as the install language)
   // and copies the files from `source` into the folders the library reads them from.
-  // Throws std::runtime_error naming what could not be installed, after undoing
-  // what was.
+  // What a demo that was killed left installed is taken away first. Throws
+  // std::runtime_error naming what could not be installed, after undoing what was.
   Win32Brand(const std::wstring& source, const std::wstring& language);
   // Removes what was written, and puts back what it replaced; what cannot be is
   // named on the standard error.
@@ -29,20 +30,35 @@ class Win32Brand {
   // With its trailing separator, as the setup writes it.
   const std::wstring& InstallFolder() const { return installFolder_; }
 
- private:
-  struct Step {
-    std::wstring what;             // named when it cannot be undone
-    std::function<bool()> undo;
+  // One change to undo. Each is written to a journal in the temporary folder before
+  // the next is made, so that a later demo can undo what a killed one left.
+  struct Change {
+    enum Kind : char {
+      Key = 'K',     // a key of HKEY_LOCAL_MACHINE that was made
+      Value = 'V',   // a setup value that was written: `old` is what it was
+      NoValue = 'N', // a setup value that was written where there was none
+      Folder = 'D',  // a folder that was made
+      File = 'F',    // a file that was put
+      Saved = 'S',   // a file that was there, set aside under the saved name meanwhile
+    };
+    Kind kind;
+    std::wstring path;  // key, value name, folder or file
+    std::uint32_t type = 0;
+    std::vector<std::uint8_t> old;
   };
+
+ private:
   void Install(const std::wstring& source, const std::wstring& language);
-  void SetSetupValue(const wchar_t* name, unsigned long type, const void* data, unsigned long size);
+  void SetSetupValue(const wchar_t* name, std::uint32_t type, const void* data, std::uint32_t size);
   void CreateKey(const std::wstring& path);
   void CreateFolders(const std::wstring& folder);
   void PutFile(const std::wstring& from, const std::wstring& to);
+  void Record(Change change);
   void Undo();
 
   std::wstring installFolder_;
-  std::vector<Step> done_;  // undone last first
+  std::wstring journal_;
+  std::vector<Change> done_;  // undone last first
 };
 
 }  // namespace kxua::demo

@@ -170,18 +170,23 @@ class Win32Target final : public Target {
     At(Now() + kClickSettleMs, [screen] { SendMouse(screen, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}); });
   }
 
-  // The system's move loop follows the real mouse, so here the input is real: the
-  // cursor goes to the header, the move and the release are queued, and the loop
-  // that the posted command starts takes them (posted messages come before input).
+  // A person's drag: the button goes down on the frame's header, whose handler runs
+  // the system's move loop; the pointer then goes to its place and the button comes
+  // up. The loop serves the thread's timers, which play the rest of the drag. One
+  // move: under Wine the loop takes the first move after the press, and not always
+  // a second.
   void Drag(platform::Point to) override {
     HWND toast = FindToast();
     if (toast == nullptr) return;
     RECT r{};
     GetWindowRect(toast, &r);
     constexpr int kHeaderOffset = 8;  // a point inside the frame's header
-    SetCursorPos(r.left + kHeaderOffset, r.top + kHeaderOffset);
-    PostMessageW(toast, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
-    SendMouse({to.x + kHeaderOffset, to.y + kHeaderOffset}, {MOUSEEVENTF_LEFTUP});
+    const POINT grip{r.left + kHeaderOffset, r.top + kHeaderOffset};
+    const POINT drop{to.x + kHeaderOffset, to.y + kHeaderOffset};
+    SendMouse(grip);
+    At(Now() + kClickSettleMs, [grip] { SendMouse(grip, {MOUSEEVENTF_LEFTDOWN}); });
+    At(Now() + 2 * kClickSettleMs, [drop] { SendMouse(drop); });
+    At(Now() + 3 * kClickSettleMs, [drop] { SendMouse(drop, {MOUSEEVENTF_LEFTUP}); });
   }
 
   void InstallDemoBrand(const std::wstring& language) override {
