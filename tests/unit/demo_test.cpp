@@ -2,6 +2,11 @@
 // fault, and a run's report says what a person saw and what the product got.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <set>
+
 #include "model/alert_colors.h"
 #include "model/product_info.h"
 #include "model/usage_tracker.h"
@@ -277,6 +282,45 @@ TEST(DemoRun, ReportsWhatTheProductsTrackingServiceReceived) {
   };
   EXPECT_EQ(expected, report["tracking"]) << report["tracking"].dump(1);
   EXPECT_TRUE(report["modernToasts"].empty());
+}
+
+// The main job's tour on the simulation: every informative frame appears in the
+// demo brand, and each button clicked gets the frame's answer.
+TEST_F(BrandedRunTest, TheTourShowsEveryInformativeFrameAndEachButtonAnswers) {
+  std::ifstream in(KXUA_EXAMPLES_DIR "/tour.json");
+  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  auto target = MakeTarget("");
+  std::vector<Picture> pictures;
+  const nlohmann::json report = RunScenario(ParseScenario(text), *target, pictures);
+
+  std::set<std::string> frames;
+  for (const auto& shown : report["shown"]) frames.insert(shown["frame"].get<std::string>());
+  EXPECT_EQ((std::set<std::string>{"TfrGenericInformative", "TfrGenericError", "TfrAdministration",
+                                   "TfrSynchronization", "TfrSynchronizationRestart",
+                                   "TfrProgrammedForm"}),
+            frames);
+  EXPECT_EQ(report["shown"].size(), pictures.size());
+  EXPECT_TRUE(report["missedInput"].empty()) << report["missedInput"].dump();
+
+  // The two restart alerts: the button answers 6, the close button 0.
+  std::map<int, nlohmann::json> responses;
+  for (const auto& removal : report["removed"])
+    for (const auto& alert : removal["notifications"]) responses[alert["alert"]] = alert["responses"];
+  ASSERT_EQ(8u, responses.size()) << report["removed"].dump();
+  for (int alert = 0; alert < 8; ++alert)
+    EXPECT_EQ(alert == 4 ? nlohmann::json{6} : alert == 5 ? nlohmann::json{0} : nlohmann::json::array(),
+              responses[alert])
+        << "alert " << alert;
+
+  const nlohmann::json extendedAction = {{"action", ""},
+                                         {"argument", {{"type", VT_DISPATCH}, {"object", "Zym.ExtendedAction"}}}};
+  const nlohmann::json restart = {{"action", "RestartSystem"},
+                                  {"argument", {{"type", VT_BSTR}, {"text", ""}}}};
+  EXPECT_EQ(nlohmann::json({extendedAction, restart, extendedAction}), report["actions"]);
+  int systemToasts = 0;
+  for (const std::string call : report["modernToasts"]) systemToasts += call.rfind("toaster.Show", 0) == 0;
+  EXPECT_EQ(7, systemToasts) << "one for each single alert";
+  EXPECT_EQ(0, report["result"]);
 }
 
 }  // namespace

@@ -1,0 +1,91 @@
+#!/usr/bin/env python3
+"""The tour end to end: runs the Windows demo on examples/tour.json against the real
+DLL under Wine and checks its report: every informative frame shown, each button
+clicked with real input answered as the frame answers, nothing missed, a picture
+per toast. The report and the pictures stay in OUT_DIR.
+
+Usage: check_tour.py DEMO_EXE DLL SCENARIO OUT_DIR
+Prints one line per check and "N passed, N failed".
+"""
+import json
+import os
+import subprocess
+import sys
+
+INFORMATIVE_FRAMES = {"TfrGenericInformative", "TfrGenericError", "TfrAdministration",
+                      "TfrSynchronization", "TfrSynchronizationRestart", "TfrProgrammedForm"}
+RESTART_FORM = 12
+SHOW_TOAST = "toaster.Show(2F6DEE05-20A1-41C1-A7E1-56986F205EA2, 1, 0)"
+
+results = []
+
+
+def check(ok, what):
+    print(("ok   " if ok else "FAIL ") + what)
+    results.append(bool(ok))
+
+
+def main(argv):
+    if len(argv) != 5:
+        print(__doc__)
+        return 2
+    demo, dll, scenario_path, out = argv[1:]
+    os.makedirs(out, exist_ok=True)
+    report_path = os.path.join(out, "report.json")
+    if os.path.exists(report_path):
+        os.remove(report_path)
+    run = subprocess.run([os.environ.get("WINE", "wine"), demo, scenario_path, "--dll", dll,
+                          "--out", out], stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                         text=True, timeout=150)
+    print(run.stdout.strip())
+    check(run.returncode == 0, "the demo ran (exit code %d)" % run.returncode)
+    if not os.path.exists(report_path):
+        check(False, "the demo wrote its report")
+        return summary()
+    with open(report_path, encoding="utf-8") as f:
+        report = json.load(f)
+    with open(scenario_path, encoding="utf-8") as f:
+        scenario = json.load(f)
+    alerts = scenario["alerts"]
+
+    check(report["platform"] == "windows" and report["result"] == 0, "the runs ended with 0")
+    shown = {entry["frame"] for entry in report["shown"]}
+    check(INFORMATIVE_FRAMES <= shown,
+          "every informative frame was shown (missing: %s)" % sorted(INFORMATIVE_FRAMES - shown))
+    check(report["missedInput"] == [], "every click and hover found its control: %s"
+          % report["missedInput"])
+    check(all(n == 0 for n in report["pending"].values()), "no alert is left pending")
+
+    removed = {n["alert"]: n["responses"] for r in report["removed"] for n in r["notifications"]}
+    check(sorted(removed) == list(range(len(alerts))), "every alert was removed once")
+    restart = [i for i, a in enumerate(alerts) if a["values"].get("FormType") == RESTART_FORM]
+    answers = sorted(tuple(removed.get(i, [])) for i in restart)
+    check(answers == [(0,), (6,)], "the restart alerts were answered 6 and 0: %s" % answers)
+
+    actions = [(a["action"], a["argument"].get("object"), a["argument"].get("text"))
+               for a in report["actions"]]
+    check(actions.count(("", "Zym.ExtendedAction", None)) == 2,
+          "the informative and programmed buttons ran the extended action: %s" % actions)
+    check(("RestartSystem", None, "") in actions,
+          "the administration button asked to restart with an empty text")
+
+    singles = sum(1 for a in alerts if a.get("list", "alerts") == "alerts")
+    shows = sum(1 for call in report["modernToasts"] if call == SHOW_TOAST)
+    check(shows == singles, "a system toast for each single alert: %d of %d" % (shows, singles))
+
+    pictures = [entry.get("picture") for entry in report["shown"]]
+    files = sorted(name for name in os.listdir(out) if name.endswith(".png"))
+    check(None not in pictures and sorted(pictures) == files,
+          "one picture per shown toast (%d), and no other" % len(files))
+    check(all(os.path.getsize(os.path.join(out, name)) > 1000 for name in files),
+          "the pictures are not empty")
+    return summary()
+
+
+def summary():
+    print("%d passed, %d failed" % (results.count(True), results.count(False)))
+    return 0 if all(results) else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
