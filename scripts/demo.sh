@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # The main job: sets up the machine if needed, builds the Windows DLL and the demo
-# runner, and runs a scenario (examples/basic.json unless one is given) against the
+# runner, and runs a scenario (examples/tour.json unless one is given) against the
 # real DLL under Wine. The report is written to build/demo/report.json, with a PNG
 # of every toast shown beside it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scenario=${1:-examples/basic.json}
+scenario=${1:-examples/tour.json}
 
 bash scripts/setup.sh
 source scripts/wine-env.sh
