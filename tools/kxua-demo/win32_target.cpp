@@ -77,8 +77,9 @@ void SendMouse(POINT screen, std::initializer_list<DWORD> buttons = {}) {
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-// How long a click waits between the pointer's arrival and the button.
-constexpr std::uint64_t kClickSettleMs = 50;
+// The pause between the steps of a click or a drag: the pointer arrives, the
+// button goes down, the pointer moves on.
+constexpr std::uint64_t kInputStepMs = 50;
 
 class Win32Target final : public Target {
  public:
@@ -167,7 +168,8 @@ class Win32Target final : public Target {
     if (frame == nullptr) return;
     const POINT screen = ScreenPoint(frame, at);
     SendMouse(screen);
-    At(Now() + kClickSettleMs, [screen] { SendMouse(screen, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}); });
+    At(Now() + kInputStepMs,
+       [screen] { SendMouse(screen, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}); });
   }
 
   // A person's drag: the button goes down on the frame's header, whose handler runs
@@ -184,9 +186,9 @@ class Win32Target final : public Target {
     const POINT grip{r.left + kHeaderOffset, r.top + kHeaderOffset};
     const POINT drop{to.x + kHeaderOffset, to.y + kHeaderOffset};
     SendMouse(grip);
-    At(Now() + kClickSettleMs, [grip] { SendMouse(grip, {MOUSEEVENTF_LEFTDOWN}); });
-    At(Now() + 2 * kClickSettleMs, [drop] { SendMouse(drop); });
-    At(Now() + 3 * kClickSettleMs, [drop] { SendMouse(drop, {MOUSEEVENTF_LEFTUP}); });
+    At(Now() + kInputStepMs, [grip] { SendMouse(grip, {MOUSEEVENTF_LEFTDOWN}); });
+    At(Now() + 2 * kInputStepMs, [drop] { SendMouse(drop); });
+    At(Now() + 3 * kInputStepMs, [drop] { SendMouse(drop, {MOUSEEVENTF_LEFTUP}); });
   }
 
   void InstallDemoBrand(const std::wstring& language) override {
