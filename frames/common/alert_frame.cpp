@@ -349,7 +349,7 @@ void AlertFrame::FitToPanels(FitRule rule) {
 }
 
 std::intptr_t AlertFrame::WndProc(const platform::Message& message) {
-  if (message.id == kMsgFrameKey) {
+  if (message.id == kMsgFrameKey && ArrowKeysPage()) {
     // The arrow keys page like the arrows, while the arrow of that way is enabled.
     if (message.wParam == kKeyLeft && leftArrow_ != nullptr && leftArrow_->Enabled()) PreviousClick();
     if (message.wParam == kKeyRight && rightArrow_ != nullptr && rightArrow_->Enabled()) NextClick();

@@ -137,6 +137,10 @@ class AlertFrame : public ui::Frame, public IAlertsForms {
   bool CreateFrameWindow();
   AlertHost* Host() const { return host_; }
 
+  // Whether the arrow keys the host forwards page like the arrow buttons. Only the
+  // frames that list detections, restored items, dangerous operations or blocked
+  // pages do so; the others with arrows page by mouse only.
+  virtual bool ArrowKeysPage() const { return false; }
   // The fill routine of a list frame: shows `notification`.
   virtual void Fill(IUINotification& notification) {}
 

@@ -12,17 +12,23 @@ namespace kxua::test {
 
 class PagingFrame final : public AlertFrame {
  public:
-  explicit PagingFrame(const FrameInput& input) : AlertFrame(input, Reads::List) {
+  // `keysPage`: whether it pages with the arrow keys too, as the detection frames do.
+  explicit PagingFrame(const FrameInput& input, bool keysPage = true)
+      : AlertFrame(input, Reads::List), keysPage_(keysPage) {
     LoadFrame(TestLayouts());
   }
   std::wstring ClassName() const override { return L"TfrPagingTest"; }
   Kind FrameKind() const override { return Kind::Paging; }
+  bool ArrowKeysPage() const override { return keysPage_; }
 
  protected:
   void Fill(IUINotification& notification) override {
     SetCounterFormat(ReadText(&notification, key::ElementsCounter, kText));
     ShowText(notification, key::TitleText, L"lbTopText");
   }
+
+ private:
+  bool keysPage_;
 };
 
 }  // namespace kxua::test

@@ -128,10 +128,12 @@ class FrameTest : public ::testing::Test {
       source.Add(notification);
     }
   }
-  PagingFrame& Make(IUIAlertSource* from = nullptr, IZYMApplicationContext* context = nullptr) {
+  PagingFrame& Make(IUIAlertSource* from = nullptr, IZYMApplicationContext* context = nullptr,
+                    bool keysPage = true) {
     frame = std::make_unique<PagingFrame>(
         FrameInput{&host, from != nullptr ? from : &source, nullptr,
-                   context != nullptr ? context : product.Context()});
+                   context != nullptr ? context : product.Context()},
+        keysPage);
     frame->InitAlert();
     sim->Show(frame->Handle());
     return *frame;
@@ -224,6 +226,16 @@ TEST_F(FrameTest, ArrowsAndKeysPageWithoutWrappingAround) {
   at(2, L"3 de 3", true, false);
   for (int i = 0; i < 3; ++i) Key(kLeft);
   at(0, L"1 de 3", false, true);
+}
+
+TEST_F(FrameTest, FramesThatDoNotPageByKeyIgnoreTheArrowKeys) {
+  AddNotifications(3);
+  Make(nullptr, nullptr, /*keysPage=*/false);
+  Key(kRight);
+  EXPECT_EQ(0u, frame->Index());
+  const platform::Point right = CentreOf(L"KXZEBtnRArrow");
+  sim->Click(frame->Handle(), right.x, right.y);
+  EXPECT_EQ(1u, frame->Index()) << "the arrow button still pages";
 }
 
 TEST_F(FrameTest, OneNotificationKeepsTheNavigationHidden) {
