@@ -7,32 +7,21 @@
 #include "model/text_utils.h"
 #include "model/zym_utils.h"
 #include "platform/sim/sim_platform.h"
-#include "testbed/application_context.h"
-#include "testbed/translator.h"
+#include "tests/unit/translator_fixture.h"
 
 namespace kxua {
 namespace {
 
 std::string Quoted(const std::wstring& text) { return testing::PrintToString(text); }
 
-class TranslateMultilineTest : public ::testing::Test {
+class TranslateMultilineTest : public test::TranslatorTest {
  protected:
   TranslateMultilineTest() {
     dictionary->Add(L"Ocultar", L"Hide");
     dictionary->Add(L"Line one\r\nLine two", L"Both lines");
-    context->Register(progid::TranslatorManager, translator);
     utils.Initialize(CZYMUtils::kAlertClient, context);
   }
-  ~TranslateMultilineTest() override {
-    translator->Release();
-    dictionary->Release();
-    context->Release();
-  }
 
-  sim::ScopedSimPlatform sim;
-  testbed::ApplicationContext* context = new testbed::ApplicationContext;
-  testbed::Dictionary* dictionary = new testbed::Dictionary;
-  testbed::TranslatorManager* translator = new testbed::TranslatorManager(dictionary);
   CZYMUtils utils;
 };
 

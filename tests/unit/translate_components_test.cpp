@@ -2,8 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "model/zym_utils.h"
-#include "testbed/application_context.h"
-#include "testbed/translator.h"
+#include "tests/unit/translator_fixture.h"
 #include "tests/unit/ui_test_support.h"
 #include "ui/html_label.h"
 #include "ui/label.h"
@@ -23,26 +22,16 @@ class Named final : public ui::Control {
   std::wstring className_;
 };
 
-class TranslateComponentsTest : public ::testing::Test {
+class TranslateComponentsTest : public test::TranslatorTest {
  protected:
   TranslateComponentsTest() {
-    dictionary_->Add(L"Ocultar", L"Hide");
-    dictionary_->Add(L"Permitir", L"Allow");
-    dictionary_->Add(L"Titulo", L"Title");
-    dictionary_->Add(L"", L"(empty)");
-    context_->Register(progid::TranslatorManager, translator_);
-    utils_.Initialize(CZYMUtils::kAlertClient, context_);
-  }
-  ~TranslateComponentsTest() override {
-    translator_->Release();
-    dictionary_->Release();
-    context_->Release();
+    dictionary->Add(L"Ocultar", L"Hide");
+    dictionary->Add(L"Permitir", L"Allow");
+    dictionary->Add(L"Titulo", L"Title");
+    dictionary->Add(L"", L"(empty)");
+    utils_.Initialize(CZYMUtils::kAlertClient, context);
   }
 
-  sim::ScopedSimPlatform sim_;
-  testbed::ApplicationContext* context_ = new testbed::ApplicationContext;
-  testbed::Dictionary* dictionary_ = new testbed::Dictionary;
-  testbed::TranslatorManager* translator_ = new testbed::TranslatorManager(dictionary_);
   CZYMUtils utils_;
 };
 

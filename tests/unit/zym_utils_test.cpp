@@ -8,26 +8,14 @@
 #include "testbed/action_manager.h"
 #include "testbed/application_context.h"
 #include "testbed/translator.h"
+#include "tests/unit/translator_fixture.h"
 
 namespace kxua {
 namespace {
 
-class ZymUtilsTest : public ::testing::Test {
+class ZymUtilsTest : public test::TranslatorTest {
  protected:
-  ZymUtilsTest() {
-    dictionary->Add(L"Ocultar", L"Hide");
-    context->Register(progid::TranslatorManager, translator);
-  }
-  ~ZymUtilsTest() override {
-    translator->Release();
-    dictionary->Release();
-    context->Release();
-  }
-
-  sim::ScopedSimPlatform sim;
-  testbed::ApplicationContext* context = new testbed::ApplicationContext;
-  testbed::Dictionary* dictionary = new testbed::Dictionary;
-  testbed::TranslatorManager* translator = new testbed::TranslatorManager(dictionary);
+  ZymUtilsTest() { dictionary->Add(L"Ocultar", L"Hide"); }
 };
 
 TEST_F(ZymUtilsTest, AttachesAHostContextOnce) {
