@@ -19,23 +19,13 @@
 namespace {
 
 using namespace kxua;
+using demo::MachineKeyExists;
+using demo::PathExists;
 using demo::Win32Brand;
 using testbed::DemoBrand;
 using wine::Check;
 
 const std::wstring kCompanyKey = std::wstring(L"SOFTWARE\\") + DemoBrand::kCompany;
-
-bool Exists(const std::wstring& path) {
-  return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-bool KeyExists(const std::wstring& path) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-    return false;
-  RegCloseKey(key);
-  return true;
-}
 
 std::optional<std::wstring> SetupText(const wchar_t* name) {
   wchar_t value[MAX_PATH] = {};
@@ -72,12 +62,12 @@ void CheckInstalled(const Win32Brand& brand) {
   Check(GetProductDataFolder().find(L"\\Orvex Software\\Harbor Guard") != std::wstring::npos,
         "the product data folder is named by the setup's company and product");
   Check(GetMainProductID() == L"37", "the main product id is recorded");
-  Check(Exists(GetRawFolder() + ProductInfoManager::kFileName) &&
-            Exists(GetRawFolder() + WhiteLabelCatalogue::kFileName),
+  Check(PathExists(GetRawFolder() + ProductInfoManager::kFileName) &&
+            PathExists(GetRawFolder() + WhiteLabelCatalogue::kFileName),
         "both branding files are in the raw folder");
-  Check(Exists(GetImagesFolder() + L"MetroAlert.png") && Exists(GetImagesFolder() + L"520.png"),
+  Check(PathExists(GetImagesFolder() + L"MetroAlert.png") && PathExists(GetImagesFolder() + L"520.png"),
         "the images folder has the system toast's picture and the pictures by resource id");
-  Check(Exists(GetResourceLibraryPath()) && Exists(brand.InstallFolder() + kCompanionLibraryName),
+  Check(PathExists(GetResourceLibraryPath()) && PathExists(brand.InstallFolder() + kCompanionLibraryName),
         "the resource library and the companion library are in the install folder");
 }
 
@@ -90,14 +80,14 @@ int main(int argc, char** argv) {
   }
   const std::string given = argv[1];
   const std::wstring source = std::wstring(given.begin(), given.end()) + L"\\";
-  if (KeyExists(kSetupKey)) {
+  if (MachineKeyExists(kSetupKey)) {
     std::printf("a product of %ls is installed in this prefix; not touching it\n", DemoBrand::kCompany);
     return 2;
   }
   // Other tests may have left the company's key, empty.
-  const bool companyKey = KeyExists(kCompanyKey);
+  const bool companyKey = MachineKeyExists(kCompanyKey);
   const auto keysAsBefore = [companyKey] {
-    return !KeyExists(kSetupKey) && KeyExists(kCompanyKey) == companyKey;
+    return !MachineKeyExists(kSetupKey) && MachineKeyExists(kCompanyKey) == companyKey;
   };
 
   // A clean system: everything installed goes again, keys and folders included.
@@ -109,7 +99,7 @@ int main(int argc, char** argv) {
     installFolder = brand.InstallFolder();
   }
   Check(keysAsBefore(), "the setup's keys are gone");
-  Check(!Exists(dataFolder) && !Exists(installFolder), "the folders it made are gone");
+  Check(!PathExists(dataFolder) && !PathExists(installFolder), "the folders it made are gone");
 
   // Values and files that were there before are put back as they were.
   HKEY setup = nullptr;
@@ -129,10 +119,10 @@ int main(int argc, char** argv) {
     Check(ReadAll(library) != "the product's own", "a file of the same name is replaced meanwhile");
   }
   Check(SetupText(L"Language") == french, "a setup value that was there is put back");
-  Check(!SetupText(L"Path") && KeyExists(kSetupKey), "values it added are gone, the key it found stays");
-  Check(ReadAll(library) == "the product's own" && !Exists(library + L".kxua-demo-saved"),
+  Check(!SetupText(L"Path") && MachineKeyExists(kSetupKey), "values it added are gone, the key it found stays");
+  Check(ReadAll(library) == "the product's own" && !PathExists(library + L".kxua-demo-saved"),
         "a file it replaced is put back");
-  Check(!Exists(dataFolder), "the data folder it made is gone");
+  Check(!PathExists(dataFolder), "the data folder it made is gone");
   DeleteFileW(library.c_str());
   RemoveDirectoryW(installFolder.c_str());
   RemoveDirectoryW(installFolder.substr(0, installFolder.rfind(L'\\', installFolder.size() - 2)).c_str());
@@ -146,7 +136,7 @@ int main(int argc, char** argv) {
     Win32Brand brand(source, L"eng");
     CheckInstalled(brand);
   }
-  Check(keysAsBefore() && !Exists(dataFolder) && !Exists(installFolder),
+  Check(keysAsBefore() && !PathExists(dataFolder) && !PathExists(installFolder),
         "what a killed demo left is gone after the next");
 
   // Files missing from the source: refused before anything is written.

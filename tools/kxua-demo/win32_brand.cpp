@@ -23,18 +23,6 @@ constexpr wchar_t kJournalName[] = L"kxua-demo-brand.journal";
 
 [[noreturn]] void Fail(const std::wstring& what) { throw std::runtime_error(Utf8FromWide(what)); }
 
-bool Exists(const std::wstring& path) {
-  return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-bool KeyExists(const std::wstring& path) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-    return false;
-  RegCloseKey(key);
-  return true;
-}
-
 // What is already as undoing would leave it counts as undone: a change is recorded
 // before it is made, and may not have been.
 bool Undone(LONG error) {
@@ -152,7 +140,7 @@ void Win32Brand::Install(const std::wstring& source, const std::wstring& languag
       {kCompanionLibraryName, GetInstallFolder},
   };
   for (const auto& file : files)
-    if (!Exists(source + file.name))
+    if (!PathExists(source + file.name))
       Fail(L"the demo brand's " + std::wstring(file.name) + L" is not in " + source);
   const std::wstring pictures = source + L"images\\";
   std::vector<std::wstring> pictureNames;
@@ -163,7 +151,7 @@ void Win32Brand::Install(const std::wstring& source, const std::wstring& languag
     while (FindNextFileW(search, &found));
     FindClose(search);
   }
-  if (!Exists(pictures + L"MetroAlert.png")) Fail(L"the demo brand's pictures are not in " + pictures);
+  if (!PathExists(pictures + L"MetroAlert.png")) Fail(L"the demo brand's pictures are not in " + pictures);
 
   CreateKey(std::wstring(L"SOFTWARE\\") + DemoBrand::kCompany);
   CreateKey(kSetupKey);
@@ -196,7 +184,7 @@ void Win32Brand::Record(Change change) {
 }
 
 void Win32Brand::CreateKey(const std::wstring& path) {
-  if (KeyExists(path)) return;
+  if (MachineKeyExists(path)) return;
   Record({Change::Key, path});
   HKEY key = nullptr;
   if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key,
@@ -230,14 +218,14 @@ void Win32Brand::SetSetupValue(const wchar_t* name, std::uint32_t type, const vo
 void Win32Brand::CreateFolders(const std::wstring& folder) {
   for (std::size_t at = folder.find(L'\\', 3); at != std::wstring::npos; at = folder.find(L'\\', at + 1)) {
     const std::wstring path = folder.substr(0, at);
-    if (Exists(path)) continue;
+    if (PathExists(path)) continue;
     Record({Change::Folder, path});
     if (!CreateDirectoryW(path.c_str(), nullptr)) Fail(L"cannot create the folder " + path);
   }
 }
 
 void Win32Brand::PutFile(const std::wstring& from, const std::wstring& to) {
-  if (Exists(to)) {
+  if (PathExists(to)) {
     Record({Change::Saved, to});
     if (!MoveFileExW(to.c_str(), (to + kSavedSuffix).c_str(), MOVEFILE_REPLACE_EXISTING))
       Fail(L"cannot set aside " + to + L", which is in use");
@@ -266,6 +254,18 @@ void Win32Brand::Undo() {
     }
   }
   done_ = std::move(left);
+}
+
+bool PathExists(const std::wstring& path) {
+  return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool MachineKeyExists(const std::wstring& path) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    return false;
+  RegCloseKey(key);
+  return true;
 }
 
 }  // namespace kxua::demo

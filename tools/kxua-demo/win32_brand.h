@@ -61,4 +61,8 @@ class Win32Brand {
   std::vector<Change> done_;  // undone last first
 };
 
+// Whether a file or folder is there, and whether a key of HKEY_LOCAL_MACHINE is.
+bool PathExists(const std::wstring& path);
+bool MachineKeyExists(const std::wstring& path);
+
 }  // namespace kxua::demo
