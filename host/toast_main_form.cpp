@@ -55,18 +55,14 @@ TToastMainForm::TToastMainForm(IUIAlertsManager* manager, IZYMApplicationContext
 }
 
 void TToastMainForm::LoadOwnLayout() {
-  const auto handler = [this](void (TToastMainForm::*member)()) {
-    return [this, member](const ui::Event&) { (this->*member)(); };
-  };
-  for (const ui::LayoutSource& layout : HostLayouts())
-    if (ui::ReadLayoutRoot(layout).className == "TToastMainForm")
-      ui::LoadLayout(layout, *this,
-                     ui::HandlersFrom({{"TimerNewAlertTimer", handler(&TToastMainForm::TimerNewAlertTimer)},
-                                       {"TimerCloseTimer", handler(&TToastMainForm::TimerCloseTimer)},
-                                       {"TimerActivateTimer", handler(&TToastMainForm::TimerActivateTimer)},
-                                       {"DiscardAlertTimer", handler(&TToastMainForm::DiscardAlertTimer)},
-                                       // The run loop hands the thread's messages over itself.
-                                       {"ApplicationEvents1Message", [](const ui::Event&) {}}}));
+  using Self = TToastMainForm;
+  ui::LoadLayout(ui::FindLayout(HostLayouts(), "TToastMainForm"), *this,
+                 ui::HandlersFrom({{"TimerNewAlertTimer", ui::MemberHandler(this, &Self::TimerNewAlertTimer)},
+                                   {"TimerCloseTimer", ui::MemberHandler(this, &Self::TimerCloseTimer)},
+                                   {"TimerActivateTimer", ui::MemberHandler(this, &Self::TimerActivateTimer)},
+                                   {"DiscardAlertTimer", ui::MemberHandler(this, &Self::DiscardAlertTimer)},
+                                   // The run loop hands the thread's messages over itself.
+                                   {"ApplicationEvents1Message", [](const ui::Event&) {}}}));
   Fondo = Find<ui::KXUAPaintBoxPngLux>(L"Fondo");
   ColorFondo = Find<ui::KXUAColors>(L"ColorFondo");
   TimerNewAlert = Find<ui::TimerComponent>(L"TimerNewAlert");

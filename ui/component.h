@@ -28,6 +28,12 @@ struct Event {
 // Every event has this one shape, so that layouts can wire any handler by name.
 using EventHandler = std::function<void(const Event&)>;
 
+// A handler that calls `member` of `object`, for handlers that need no event data.
+template <typename T>
+EventHandler MemberHandler(T* object, void (T::*member)()) {
+  return [object, member](const Event&) { (object->*member)(); };
+}
+
 class Component {
  public:
   // `owner` (may be null) takes ownership: it destroys this component with itself.

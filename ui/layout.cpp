@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <iterator>
+#include <map>
+#include <mutex>
 #include <set>
 
 #include "ui/class_registry.h"
@@ -331,6 +333,19 @@ LayoutRoot ReadLayoutRoot(const LayoutSource& source) {
   if (auto it = document.find("inherits"); it != document.end() && it->is_string())
     root.inherits = it->get<std::string>();
   return root;
+}
+
+const LayoutSource& FindLayout(const std::vector<LayoutSource>& family, const std::string& className) {
+  // Embedded layouts live as long as the program: their text names them.
+  static std::mutex mutex;
+  static std::map<const char*, std::string> rootClasses;
+  std::lock_guard<std::mutex> lock(mutex);
+  for (const LayoutSource& source : family) {
+    auto it = rootClasses.find(source.text);
+    if (it == rootClasses.end()) it = rootClasses.emplace(source.text, ReadLayoutRoot(source).className).first;
+    if (it->second == className) return source;
+  }
+  throw LayoutError(className, 0, "no layout for this class");
 }
 
 }  // namespace kxua::ui

@@ -62,4 +62,9 @@ struct LayoutRoot {
 };
 LayoutRoot ReadLayoutRoot(const LayoutSource& source);
 
+// The layout of `family` whose root class is `className`. Each layout's root is
+// read once: frames look theirs up every time one is created. Throws LayoutError
+// when the family has none.
+const LayoutSource& FindLayout(const std::vector<LayoutSource>& family, const std::string& className);
+
 }  // namespace kxua::ui

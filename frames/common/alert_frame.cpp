@@ -86,14 +86,10 @@ AlertFrame::~AlertFrame() {
 void AlertFrame::LoadFrame(const std::vector<ui::LayoutSource>& family, const Handlers& own,
                            const std::vector<ColorRule>& colors) {
   const std::wstring wide = ClassName();
-  const std::string className(wide.begin(), wide.end());
-  const auto layout = std::find_if(family.begin(), family.end(), [&](const ui::LayoutSource& source) {
-    return ui::ReadLayoutRoot(source).className == className;
-  });
-  if (layout == family.end()) throw ui::LayoutError(className, 0, "no layout for this frame");
   Handlers handlers = SharedHandlers();
   for (const auto& [name, handler] : own) handlers[name] = handler;
-  ui::LoadLayout(*layout, *this, ui::HandlersFrom(std::move(handlers)));
+  ui::LoadLayout(ui::FindLayout(family, std::string(wide.begin(), wide.end())), *this,
+                 ui::HandlersFrom(std::move(handlers)));
   FindSharedControls();
   for (const wchar_t* name : kResourcePathNames)
     if (auto* path = Find<ui::KXUAResourcePath>(name)) path->SetPathResource(GetImagesFolder());
@@ -109,9 +105,7 @@ void AlertFrame::LoadFrame(const std::vector<ui::LayoutSource>& family, const Ha
 }
 
 AlertFrame::Handlers AlertFrame::SharedHandlers() {
-  const auto call = [this](void (AlertFrame::*member)()) {
-    return [this, member](const ui::Event&) { (this->*member)(); };
-  };
+  const auto call = [this](void (AlertFrame::*member)()) { return ui::MemberHandler(this, member); };
   const auto fit = [this](FitRule rule) { return [this, rule](const ui::Event&) { FitToPanels(rule); }; };
   return {
       {"Panel1MouseDown", call(&AlertFrame::Drag)},

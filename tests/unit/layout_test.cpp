@@ -31,6 +31,14 @@ std::unique_ptr<ui::Component> RootFor(const ui::LayoutSource& source) {
   return std::make_unique<test::LayoutFrame>(std::wstring(base.begin(), base.end()), 0);
 }
 
+TEST(Layouts, AFamilyFindsItsLayoutByRootClass) {
+  const auto all = AllLayouts();
+  EXPECT_EQ(std::string(HostLayouts()[0].path), ui::FindLayout(all, "TToastMainForm").path);
+  EXPECT_EQ(TestLayout("paging_frame.layout.json").path, ui::FindLayout(all, "TfrPagingTest").path);
+  EXPECT_THROW(ui::FindLayout(all, "TfrNobody"), ui::LayoutError);
+  EXPECT_THROW(ui::FindLayout({}, "TToastMainForm"), ui::LayoutError);
+}
+
 TEST(Layouts, EveryLayoutLoads) {
   sim::ScopedSimPlatform sim;
   const auto all = AllLayouts();
