@@ -1,12 +1,25 @@
 #!/bin/sh
-# The DLL exports exactly the two entry points, by their underscored names, imports
-# only DLLs that Windows itself ships, and carries a version resource.
-# Usage: check_dll.sh DLL OBJDUMP
+# The DLL is built for the expected processor, exports exactly the two entry points,
+# by their underscored names on either width, imports only DLLs that Windows itself
+# ships (so no runtime DLL of the compiler), and carries a version resource.
+# Usage: check_dll.sh DLL OBJDUMP PROCESSOR (i686 or x86_64)
 set -eu
 dll=$1
 objdump=$2
+processor=$3
 headers=$($objdump -p "$dll")
 failed=0
+
+case "$processor" in
+  i686) format=pei-i386 ;;
+  x86_64) format=pei-x86-64 ;;
+  *) echo "FAIL unknown processor '$processor'"; exit 1 ;;
+esac
+if $objdump -f "$dll" | grep -q "file format $format\$"; then
+  echo "ok   $format"
+else
+  echo "FAIL not $format: $($objdump -f "$dll" | sed -n 's/.*file format //p')"; failed=1
+fi
 
 exports=$(printf '%s\n' "$headers" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' \
   | sed -n 's/^[[:space:]]*\[[[:space:]]*[0-9]*\][[:space:]]*//p' | sort | tr '\n' ' ')

@@ -110,7 +110,7 @@ int main(int argc, char** argv) {
   HWND window = reinterpret_cast<HWND>(form.Handle());
   Pump(500);
 
-  Check((GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, "the window is top-most");
+  Check((GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, "the window is top-most");
   Check(IsWindowVisible(reinterpret_cast<HWND>(frame->Handle())) != FALSE, "the frame is shown in it");
 
   auto called = [&](const char* name) {
