@@ -1,10 +1,30 @@
-# Sourced: gives the calling script a display (its own Xvfb when none is set) and a
-# Wine prefix of the project's own, made on first use. The Xvfb ends with the shell.
+# Sourced: gives the calling script a display (its own Xvfb when none is set), a
+# Wine prefix of the project's own, made on first use, and the Wine loaders that run
+# on this machine:
+#   KXUA_WINE64  the 64-bit loader; always there once scripts/setup.sh has run
+#   KXUA_WINE32  the 32-bit loader, or empty where the kernel refuses 32-bit programs
+# /usr/bin/wine is not used: it tries the 32-bit loader first. The Xvfb ends with
+# the shell.
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEPREFIX="${WINEPREFIX:-$root/build/wineprefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 # No Mono or Gecko: nothing here needs them, and their installers would ask.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+
+kxua_loader_runs() { [ -x "$1" ] && "$1" --version >/dev/null 2>&1; }
+KXUA_WINE64=""
+for loader in /usr/lib/wine/wine64 "$(command -v wine64 || true)"; do
+  if [ -n "$loader" ] && kxua_loader_runs "$loader"; then KXUA_WINE64=$loader; break; fi
+done
+KXUA_WINE32=""
+if bash "$root/scripts/can-run-i386.sh" && kxua_loader_runs /usr/lib/wine/wine; then
+  KXUA_WINE32=/usr/lib/wine/wine
+fi
+export KXUA_WINE64 KXUA_WINE32
+if [ -z "$KXUA_WINE64" ]; then
+  echo "wine-env: no 64-bit Wine loader runs here (is package wine64 installed?)" >&2
+  return 1
+fi
 
 if [ -z "${DISPLAY:-}" ]; then
   display=90
@@ -18,6 +38,6 @@ fi
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
-  wineboot -i >/dev/null 2>&1
+  "$KXUA_WINE64" wineboot -i >/dev/null 2>&1
   wineserver -w
 fi
