@@ -5,7 +5,9 @@
 //
 // Every operation uses the stdcall convention, which passes `this` on the stack
 // like every other argument, so the slot layout does not depend on which compiler
-// built either side. Arguments are passed by address (references here).
+// built either side. On x86_64 Windows there is one calling convention and stdcall
+// means just that one; the slot order is the same on both widths. Arguments are
+// passed by address (references here).
 #pragma once
 
 #include <cstddef>
@@ -105,5 +107,16 @@ class IUIAlertsManager {
  protected:
   ~IUIAlertsManager() = default;
 };
+
+// Each object is one pointer to its table of operations and nothing else, on both
+// widths; the values it shares are of fixed width, texts UTF-16 on Windows.
+static_assert(sizeof(IUINotification) == sizeof(void*));
+static_assert(sizeof(IUIAlertSource) == sizeof(void*));
+static_assert(sizeof(IUIAlertsManagerCallBack) == sizeof(void*));
+static_assert(sizeof(IUIAlertsManager) == sizeof(void*));
+static_assert(sizeof(ListId) == 4 && sizeof(Response) == 4);
+#ifdef _WIN32
+static_assert(sizeof(wchar_t) == 2);
+#endif
 
 }  // namespace kxua

@@ -58,6 +58,8 @@ class IW8Info {
 // layout stays opaque.
 class IW8Shortcut;
 
+static_assert(sizeof(IW8Toaster) == sizeof(void*) && sizeof(IW8Info) == sizeof(void*));
+
 extern "C" {
 typedef IW8Toaster* (*W8ToasterFactory)();
 typedef IW8Shortcut* (*W8ShortcutFactory)();
