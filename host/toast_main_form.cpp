@@ -111,7 +111,8 @@ std::intptr_t TToastMainForm::WndProc(const platform::Message& message) {
       if (message.wParam == kKeyF4) return 0;
       return AlertHost::WndProc(message);
     case platform::msg::WindowPosChanging:
-      GuardPosition(*reinterpret_cast<platform::WindowPos*>(message.lParam));
+      // Anyone may send the message; only the system's comes with the position.
+      if (message.lParam != 0) GuardPosition(*reinterpret_cast<platform::WindowPos*>(message.lParam));
       return AlertHost::WndProc(message);
     case platform::msg::SysCommand: {
       if ((message.wParam & 0xFFF0) != platform::syscommand::Move) return AlertHost::WndProc(message);

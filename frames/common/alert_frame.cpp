@@ -350,6 +350,8 @@ std::intptr_t AlertFrame::WndProc(const platform::Message& message) {
     return 0;
   }
   if (message.id != findControlMessage_ || findControlMessage_ == 0) return ui::Frame::WndProc(message);
+  // Anyone may send the message; a first parameter wider than an atom names nothing.
+  if (message.wParam > 0xFFFF) return kControlAbsent;
   const std::wstring name = platform::Get().GlobalAtomName(static_cast<std::uint16_t>(message.wParam));
   auto* control = name.empty() ? nullptr : Find<ui::Control>(name);
   // Only a control this window shows can be pointed at.

@@ -92,6 +92,10 @@ TEST(AlertFrame, TellsWhereANamedControlIs) {
   EXPECT_EQ(std::nullopt, askFor(L"Outside"));
   EXPECT_EQ(std::nullopt, ask(0));
   EXPECT_EQ(std::nullopt, ask(0xC123));
+  // A wider first parameter is no atom, even where its low 16 bits would name one.
+  const std::uint16_t atom = sim->AddGlobalAtom(L"closebutton");
+  EXPECT_EQ(std::nullopt, ask(std::uintptr_t{0x10000} | atom));
+  sim->DeleteGlobalAtom(atom);
 }
 
 // ---------------------------------------------------------------------------

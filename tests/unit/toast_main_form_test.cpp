@@ -55,6 +55,10 @@ TEST_F(ToastTest, SystemMovesAreClampedAndUserDragsSnap) {
     // The system pushes it below the margin: it comes back 5 pixels above.
     sim->SetBounds(Host().Handle(), {1613, 1000, 1915, 1102});
     EXPECT_EQ(933, HostWindow().bounds.top);
+    // A position message without its position, as any program may send it, is
+    // passed on untouched.
+    sim->SendMessage(Host().Handle(), platform::msg::WindowPosChanging, 0, 0);
+    EXPECT_EQ(933, HostWindow().bounds.top);
     // The user drags it to 10 pixels from the left edge: it snaps there, and may
     // then be dragged anywhere.
     sim->ScriptDrag({{300, 500}, {10, 500}});
