@@ -44,7 +44,7 @@ class Win32Brand {
     Kind kind;
     std::wstring path;  // key, value name, folder or file
     std::uint32_t type = 0;
-    std::vector<std::uint8_t> old;
+    std::vector<std::uint8_t> old = {};
   };
 
  private:
