@@ -32,7 +32,7 @@ if [ -z "${DISPLAY:-}" ]; then
   Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
   kxua_xvfb_pid=$!
   # Wine's processes of this prefix go first, so none of them sees its display vanish.
-  trap 'wineserver -k 2>/dev/null; kill $kxua_xvfb_pid 2>/dev/null || true' EXIT
+  trap 'wineserver -k 2>/dev/null || true; kill $kxua_xvfb_pid 2>/dev/null || true' EXIT
   export DISPLAY=":$display"
   for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
 fi
