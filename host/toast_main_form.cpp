@@ -100,10 +100,13 @@ void TToastMainForm::Finalize() {
 
 std::intptr_t TToastMainForm::WndProc(const platform::Message& message) {
   if (finalized_) return AlertHost::WndProc(message);
+  if (IsCloseRequest(message)) {
+    CloseCurrentAlert();
+    return 0;
+  }
   switch (message.id) {
     case kMsgCheckAlerts:
     case kMsgCheckAlerts2: ProcessAlerts(); return 0;
-    case kMsgCloseAlert: CloseCurrentAlert(); return 0;
     // A toast goes when its alert is done, never by Alt+F4 or a close request.
     case platform::msg::Close: return 0;
     case platform::msg::KeyDown:
@@ -127,7 +130,7 @@ std::intptr_t TToastMainForm::WndProc(const platform::Message& message) {
 
 void TToastMainForm::ApplicationEvents1Message(const platform::Message& message) {
   if (message.id == platform::msg::KeyDown && frame_ && !finalized_)
-    platform::Get().SendMessage(frame_->Handle(), kMsgFrameKey, message.wParam, 0);
+    ForwardKey(frame_->Handle(), message.wParam);
 }
 
 void TToastMainForm::ProcessAlerts() {

@@ -163,7 +163,14 @@ bool AlertFrame::CreateFrameWindow() {
 }
 
 void AlertFrame::RequestClose() const {
-  if (host_ != nullptr) host_->PostMessage(kMsgCloseAlert);
+  if (host_ != nullptr) host_->RequestClose();
+}
+
+void AlertFrame::Answer(std::int32_t response) {
+  if (answered_) return;
+  answered_ = true;
+  if (IUINotification* notification = Shown()) notification->SetResponse(response);
+  RequestClose();
 }
 
 bool AlertFrame::TimerRunning() const { return timerClose_ != nullptr && timerClose_->Enabled(); }
@@ -174,10 +181,15 @@ IUINotification* AlertFrame::Shown() const {
 }
 
 void AlertFrame::InitAlert() {
-  if (source_ == nullptr) return;
-  UpdateCounter();
-  if (count_ == 0) return;
-  Show(0);
+  if (source_ != nullptr) {
+    UpdateCounter();
+    if (count_ == 0) return;
+    Show(0);
+  } else if (notification_ != nullptr) {
+    Fill(*notification_);
+  } else {
+    return;
+  }
   ShowProductName(productName_);
 }
 
@@ -201,15 +213,11 @@ void AlertFrame::Show(std::uint32_t index) {
 
 void AlertFrame::SetRemaining(std::uint32_t ms) {
   remaining_ = ms;
-  auto* host = dynamic_cast<AlertHost*>(Parent());
-  if (timerClose_ == nullptr || host == nullptr) return;
-  if (ms >= kFadeTime) {
-    host->SetAlphaBlend(false);
-    host->SetAlphaBlendValue(255);
-  } else {
-    host->SetAlphaBlend(true);
-    host->SetAlphaBlendValue(static_cast<std::uint8_t>(std::uint64_t{ms} * 255 / kFadeTime));
-  }
+  if (timerClose_ == nullptr || host_ == nullptr) return;
+  if (ms >= kFadeTime)
+    host_->SetOpaque();
+  else
+    host_->SetFade(static_cast<std::uint8_t>(std::uint64_t{ms} * 255 / kFadeTime));
 }
 
 void AlertFrame::TimerCloseTimer() {
@@ -241,11 +249,8 @@ void AlertFrame::Drag() {
   if (headerLock_ != nullptr) lockLeave = std::exchange(headerLock_->OnMouseLeave, nullptr);
   if (timerClose_ != nullptr) timerClose_->SetEnabled(false);
 
-  platform::Platform& system = platform::Get();
-  system.ReleaseCapture();
   const std::shared_ptr<bool> alive = alive_;
-  if (auto* form = dynamic_cast<ui::Form*>(Parent()))
-    system.SendMessage(form->Handle(), platform::msg::SysCommand, platform::syscommand::DragMove, 0);
+  if (host_ != nullptr) host_->BeginUserMove();
   // The move loop dispatches messages: the host may have freed the frame meanwhile.
   if (!*alive) return;
 
@@ -321,12 +326,12 @@ void AlertFrame::SetDetailsExpanded(bool expanded) {
 }
 
 void AlertFrame::FitHostHeight() {
-  if (auto* form = dynamic_cast<ui::Form*>(Parent())) form->SetHeight(Height());
+  if (host_ != nullptr) host_->FitHeight(Height());
 }
 
 void AlertFrame::FitToPanels(FitRule rule) {
   if (!built_ || fitting_) return;
-  if (dynamic_cast<ui::Form*>(Parent()) == nullptr) return;
+  if (host_ == nullptr) return;
   int height = 0;
   if (rule == FitRule::HeaderAndBody && header_ != nullptr && body_ != nullptr) {
     height = header_->Height() + body_->Height();
@@ -342,11 +347,15 @@ void AlertFrame::FitToPanels(FitRule rule) {
   fitting_ = false;
 }
 
+void AlertFrame::KeyPressed(std::uintptr_t virtualKey) {
+  if (!ArrowKeysPage()) return;
+  if (virtualKey == kKeyLeft && leftArrow_ != nullptr && leftArrow_->Enabled()) PreviousClick();
+  if (virtualKey == kKeyRight && rightArrow_ != nullptr && rightArrow_->Enabled()) NextClick();
+}
+
 std::intptr_t AlertFrame::WndProc(const platform::Message& message) {
-  if (message.id == kMsgFrameKey && ArrowKeysPage()) {
-    // The arrow keys page like the arrows, while the arrow of that way is enabled.
-    if (message.wParam == kKeyLeft && leftArrow_ != nullptr && leftArrow_->Enabled()) PreviousClick();
-    if (message.wParam == kKeyRight && rightArrow_ != nullptr && rightArrow_->Enabled()) NextClick();
+  if (std::optional<std::uintptr_t> key = ForwardedKey(message)) {
+    KeyPressed(*key);
     return 0;
   }
   if (message.id != findControlMessage_ || findControlMessage_ == 0) return ui::Frame::WndProc(message);

@@ -40,12 +40,6 @@ class IAlertsForms {
   ~IAlertsForms() = default;
 };
 
-// Posted by a frame to its host window when its alert is finished.
-inline constexpr std::uint32_t kMsgCloseAlert = 0x666;
-// Sent by the host to the shown frame for a key pressed while the toast had the
-// keyboard; the first parameter is the virtual-key code.
-inline constexpr std::uint32_t kMsgFrameKey = 0x1F58;
-
 // What a frame is created from: the alert source and its first notification (the
 // frame keeps whichever it reads), the host window and the context. None is owned.
 struct FrameInput {
@@ -77,14 +71,19 @@ class AlertFrame : public ui::Frame, public IAlertsForms {
   // Asked after InitAlert: whether the frame found anything to show.
   virtual bool HasContent() const { return true; }
 
-  // List frames: counts the pending notifications and, when there is one, shows
-  // the first and puts the product's name in the footer.
+  // Shows the first notification and puts the product's name in the footer. A list
+  // frame counts its list first and shows nothing when it is empty; a frame made
+  // for one notification shows that one.
   void InitAlert() override;
   // Counts again and restarts the auto-close; a pause under the mouse stays.
   void RefreshAlerts() override;
 
   // Asks the host window to finish the alert.
   void RequestClose() const;
+  // Gives the product the user's answer on the shown notification and asks to
+  // close. Only the first answer counts: a second click while the close request is
+  // on its way changes nothing.
+  void Answer(std::int32_t response);
 
   // Shows notification `index` of the source (the content stays when the source
   // has none there), restarts the viewing time and updates the counter.
@@ -141,12 +140,14 @@ class AlertFrame : public ui::Frame, public IAlertsForms {
   // frames that list detections, restored items, dangerous operations or blocked
   // pages do so; the others with arrows page by mouse only.
   virtual bool ArrowKeysPage() const { return false; }
-  // The fill routine of a list frame: shows `notification`.
+  // The fill routine: shows `notification`, the one on screen from now on.
   virtual void Fill(IUINotification& notification) {}
+  // A key press the host forwarded: by default the arrow keys page like the arrow
+  // buttons, while the arrow of that way is enabled, in frames whose keys page.
+  virtual void KeyPressed(std::uintptr_t virtualKey);
 
-  IUIAlertSource* Source() const { return source_; }
-  IUINotification* Notification() const { return notification_; }
-  // The notification on screen: the source's at Index, or the frame's one.
+  // The notification on screen: the list's at Index, or the frame's one; null
+  // when there is none.
   IUINotification* Shown() const;
   IZYMApplicationContext* Context() const { return context_.Get(); }
   FrameTexts& Texts() { return texts_; }
@@ -174,7 +175,7 @@ class AlertFrame : public ui::Frame, public IAlertsForms {
   void SetDetailsExpanded(bool expanded);
   bool DetailsExpanded() const { return detailsExpanded_; }
 
-  // Makes the host window as high as the frame (it adds its edge itself).
+  // Makes the host window as high as the frame.
   void FitHostHeight();
 
   std::intptr_t WndProc(const platform::Message& message) override;
@@ -212,6 +213,7 @@ class AlertFrame : public ui::Frame, public IAlertsForms {
   bool built_ = false;                // the layout is in and the frame set up
   bool fitting_ = false;              // a resize handler is running
   bool detailsExpanded_ = false;
+  bool answered_ = false;
   std::wstring detailsCollapsedText_, detailsExpandedText_;
   ui::Control* detailsBlock_ = nullptr;
   ui::Control* detailsLines_ = nullptr;

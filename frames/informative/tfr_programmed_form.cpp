@@ -21,16 +21,13 @@ TfrProgrammedForm::TfrProgrammedForm(const FrameInput& input)
              {"ButtonActionClick", [this](const ui::Event&) { ButtonActionClick(); }}});
 }
 
-void TfrProgrammedForm::InitAlert() {
-  ShowProductName(Find<ui::Control>(L"lbProductName"));
-  IUINotification* notification = Notification();
-  if (notification == nullptr) return;
-  ShowText(*notification, key::TitleText, L"lbTopText");
-  ShowText(*notification, key::ButtonText, L"ButtonAction");
+void TfrProgrammedForm::Fill(IUINotification& notification) {
+  ShowText(notification, key::TitleText, L"lbTopText");
+  ShowText(notification, key::ButtonText, L"ButtonAction");
 
-  const std::wstring mainText = ReadText(notification, key::MainText, kText);
-  std::wstring taskName = ReadText(notification, key::TaskName, kText);
-  const SizeText size = SizeOf(ReadNumber64(notification, key::BytesSize));
+  const std::wstring mainText = ReadText(&notification, key::MainText, kText);
+  std::wstring taskName = ReadText(&notification, key::TaskName, kText);
+  const SizeText size = SizeOf(ReadNumber64(&notification, key::BytesSize));
   auto* label = Find<ui::Control>(L"labelMainText");
   if (!taskName.empty()) taskName = FitTextToWidth(taskName, label->Font(), label->Width());
   const std::wstring sizeText =

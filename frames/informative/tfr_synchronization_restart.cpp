@@ -14,29 +14,20 @@ TfrSynchronizationRestart::TfrSynchronizationRestart(const FrameInput& input)
             {{"kxzeButtonRebootClick", [this](const ui::Event&) { kxzeButtonRebootClick(); }}});
 }
 
-void TfrSynchronizationRestart::InitAlert() {
-  ShowProductName(Find<ui::Control>(L"lbProductName"));
-  IUINotification* notification = Notification();
-  if (notification == nullptr) return;
-  responseNeeded_ = ReadFlag(notification, key::ResponseNeeded, false);
-  ShowText(*notification, key::TitleText, L"lbTopText");
-  ShowText(*notification, key::MainText, L"labelMainText");
-  ShowText(*notification, key::ButtonText, L"kxzeButtonReboot");
+void TfrSynchronizationRestart::Fill(IUINotification& notification) {
+  responseNeeded_ = ReadFlag(&notification, key::ResponseNeeded, false);
+  ShowText(notification, key::TitleText, L"lbTopText");
+  ShowText(notification, key::MainText, L"labelMainText");
+  ShowText(notification, key::ButtonText, L"kxzeButtonReboot");
 }
 
 void TfrSynchronizationRestart::kxzeButtonRebootClick() {
   // A product that asked for an answer restarts by itself.
-  if (responseNeeded_) {
-    if (Notification() != nullptr) Notification()->SetResponse(ResponseRestartNow);
-  } else {
-    RestartSystem(Context(), RestartArgument::EmptyText);
-  }
+  if (responseNeeded_) return Answer(ResponseRestartNow);
+  RestartSystem(Context(), RestartArgument::EmptyText);
   RequestClose();
 }
 
-void TfrSynchronizationRestart::KXZEBtnCloseClick() {
-  if (Notification() != nullptr) Notification()->SetResponse(ResponseNone);
-  RequestClose();
-}
+void TfrSynchronizationRestart::KXZEBtnCloseClick() { Answer(ResponseNone); }
 
 }  // namespace kxua

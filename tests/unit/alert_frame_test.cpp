@@ -151,7 +151,7 @@ class FrameTest : public ::testing::Test {
     const platform::Point at = CentreOf(name);
     sim->MouseMove(frame->Handle(), at.x, at.y);
   }
-  void Key(std::uintptr_t key) { sim->SendMessage(frame->Handle(), kMsgFrameKey, key, 0); }
+  void Key(std::uintptr_t key) { AlertHost::ForwardKey(frame->Handle(), key); }
   const sim::SimWindow& HostWindow() { return *sim->FindWindow(host.Handle()); }
   const std::wstring& Caption(const wchar_t* name) { return Get(name).Caption(); }
   bool Enabled(const wchar_t* name) { return Get(name).Enabled(); }
@@ -365,6 +365,20 @@ TEST_F(FrameTest, ClosingAsksTheHost) {
   const platform::Point close = CentreOf(L"KXZEBtnClose");
   sim->Click(frame->Handle(), close.x, close.y);
   sim->RunFor(0);
+  EXPECT_EQ(1, host.closeRequests);
+}
+
+TEST_F(FrameTest, AnAnswerGoesOnceToTheShownNotificationOfAListAndAsksToClose) {
+  AddNotifications(2);
+  Make();
+  const platform::Point right = CentreOf(L"KXZEBtnRArrow");
+  sim->Click(frame->Handle(), right.x, right.y);
+  ASSERT_EQ(1u, frame->Index());
+  frame->Answer(ResponseDeny);
+  frame->Answer(ResponseAllow);  // a second click before the host frees the frame
+  sim->RunFor(0);
+  EXPECT_TRUE(source.At(0)->Responses().empty());
+  EXPECT_EQ(std::vector<std::int32_t>{ResponseDeny}, source.At(1)->Responses());
   EXPECT_EQ(1, host.closeRequests);
 }
 

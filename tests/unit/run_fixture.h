@@ -64,10 +64,7 @@ class TestFrame final : public AlertFrame {
   static std::unique_ptr<AlertFrame> Refused(const FrameInput&) { return nullptr; }
 
  protected:
-  std::intptr_t WndProc(const platform::Message& message) override {
-    if (message.id == kMsgFrameKey) log.keys.push_back(message.wParam);
-    return AlertFrame::WndProc(message);
-  }
+  void KeyPressed(std::uintptr_t virtualKey) override { log.keys.push_back(virtualKey); }
 
  private:
   Kind kind_;
