@@ -47,7 +47,7 @@ TToastMainForm::TToastMainForm(IUIAlertsManager* manager, IZYMApplicationContext
   LoadOwnLayout();
   productSettings_->Initialize(CZYMUtils::kAlertClient, context_.Get());
   LoadAlertColors();
-  if (translator_->Initialize(CZYMUtils::kAlertClient, context_.Get()))
+  if (SUCCEEDED(translator_->Initialize(CZYMUtils::kAlertClient, context_.Get())))
     ui::TranslateComponents(*translator_, this);
   closeMessage_ = platform::Get().RegisterMessage(kCloseSysAlertsName);
   SetBounds(kOffScreen, kOffScreen, Width(), Height());
@@ -206,7 +206,7 @@ void TToastMainForm::CreateNotificationFrame() {
   IUIAlertSource* source = nullptr;
   manager_->GetAlert(ListNotifications, 0, source);
   IUINotification* notification = source != nullptr ? source->Item(0) : nullptr;
-  if (notification == nullptr) return EndRunForMissingAlert();
+  if (notification == nullptr) return WaitForMissingAlert();
 
   const std::int32_t formType = ReadNumber(notification, key::FormType, 0);
   if (auto frame = CreateFrame(ListNotifications, formType, source, notification))
@@ -307,6 +307,13 @@ void TToastMainForm::EndRunForMissingAlert() {
   PostMessage(closeMessage_);
 }
 
+void TToastMainForm::WaitForMissingAlert() {
+  // Nothing is shown and nothing removed; the next signal of the manager checks
+  // again (checking at once would spin while the manager keeps it back). Only a
+  // campaign can be on screen here, and it stays.
+  currentList_ = frame_ ? ListCampaigns : -1;
+}
+
 void TToastMainForm::ShowAlertFrame(std::unique_ptr<AlertFrame> frame) {
   frame_ = std::move(frame);  // frees the frame it replaces; that alert stays pending
   SetAlphaBlendValue(255);
@@ -341,8 +348,11 @@ void TToastMainForm::Place() {
 void TToastMainForm::GuardPosition(platform::WindowPos& pos) {
   platform::Platform& system = platform::Get();
   const bool campaign = frame_ && frame_->FrameKind() == AlertFrame::Kind::Campaign;
-  kxua::GuardPosition(pos, system.GetBounds(Handle()),
-                      WorkArea(system.ScreenSize(), system.TaskbarRect()), moving_, campaign);
+  // A toast put back inside the margin is drawn there at once, not left to the
+  // next paint the system happens to send.
+  if (kxua::GuardPosition(pos, system.GetBounds(Handle()),
+                          WorkArea(system.ScreenSize(), system.TaskbarRect()), moving_, campaign))
+    system.RedrawNow(Handle());
 }
 
 void TToastMainForm::ShowIfHidden() {

@@ -95,9 +95,13 @@ class TToastMainForm final : public AlertHost {
   void TimerCloseTimer();
   void TimerActivateTimer();
   void FormShow();
-  // The manager counted alerts it then did not deliver: the run ends rather than
-  // wait for a signal that may never come; the alert stays pending.
+  // The manager counted a single alert it then did not deliver: the run ends
+  // rather than stall behind it, since nothing may replace a single alert; the
+  // alert stays pending.
   void EndRunForMissingAlert();
+  // The manager counted a grouped notification it then did not deliver: the run
+  // goes on and the manager's next signal tries again; the alert stays pending.
+  void WaitForMissingAlert();
   // Removes the alert at the head of `list` unshown and checks again.
   void DropAlert(std::int32_t list);
   std::unique_ptr<AlertFrame> CreateFrame(std::int32_t list, std::int32_t formType,
