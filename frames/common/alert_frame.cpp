@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "frames/common/common_layouts.h"
 #include "frames/common/counter_text.h"
 #include "frames/common/find_control.h"
 #include "model/actions.h"
@@ -88,9 +89,12 @@ void AlertFrame::LoadFrame(const std::vector<ui::LayoutSource>& family, const Ha
   const std::wstring wide = ClassName();
   Handlers handlers = SharedHandlers();
   for (const auto& [name, handler] : own) handlers[name] = handler;
-  ui::LoadLayout(ui::FindLayout(family, std::string(wide.begin(), wide.end())), *this,
-                 ui::HandlersFrom(std::move(handlers)));
+  std::vector<ui::LayoutSource> layouts = family;
+  for (const ui::LayoutSource& common : CommonLayouts()) layouts.push_back(common);
+  ui::LoadLayoutOf(layouts, std::string(wide.begin(), wide.end()), *this,
+                   ui::HandlersFrom(std::move(handlers)));
   FindSharedControls();
+  if (viewingTime_ == kUntilAnswered) timerClose_ = nullptr;
   for (const wchar_t* name : kResourcePathNames)
     if (auto* path = Find<ui::KXUAResourcePath>(name)) path->SetPathResource(GetImagesFolder());
   SetRemaining(viewingTime_);

@@ -59,6 +59,9 @@ class AlertFrame : public ui::Frame, public IAlertsForms {
   };
 
   static constexpr std::uint32_t kDefaultViewingTime = 8000;
+  // The viewing time of a frame that never closes by itself: it stays until the
+  // user answers or closes it, and its close timer never runs.
+  static constexpr std::uint32_t kUntilAnswered = 0;
   static constexpr std::uint32_t kDefaultTickInterval = 100;
   // The toast fades out over the last part of its viewing time.
   static constexpr std::uint32_t kFadeTime = 3000;
@@ -124,11 +127,12 @@ class AlertFrame : public ui::Frame, public IAlertsForms {
   AlertFrame(AlertHost* host, int width, int height);
 
   // Builds the frame, in the order every frame follows: loads the layout of its
-  // class from `family` with the shared handlers and the frame's `own` (which win
-  // on a name both have); points
-  // its resource paths at the product's images; starts the full viewing time and
-  // the timer; applies the colours (the shared rules, then `colors`); creates the
-  // window. A layout error is a programming error and throws ui::LayoutError.
+  // class from `family`, on top of the common layouts it inherits, with the shared
+  // handlers and the frame's `own` (which win on a name both have); points its
+  // resource paths at the product's images; starts the full viewing time and the
+  // timer, unless the frame stays until answered; applies the colours (the shared rules,
+  // then `colors`); creates the window. A layout error is a programming error and
+  // throws ui::LayoutError.
   void LoadFrame(const std::vector<ui::LayoutSource>& family, const Handlers& own = {},
                  const std::vector<ColorRule>& colors = {});
   // Creates the frame's window, hidden, as a child of the host window; LoadFrame

@@ -14,11 +14,8 @@ constexpr wchar_t kSizeTemplate[] = L"%s %s";  // the number, then the unit
 }  // namespace
 
 TfrProgrammedForm::TfrProgrammedForm(const FrameInput& input)
-    : AlertFrame(input, Reads::OneNotification) {
-  const auto drag = [this](const ui::Event&) { Drag(); };
-  LoadFrame(InformativeLayouts(),
-            {{"ControlMouseDown", drag},
-             {"ButtonActionClick", [this](const ui::Event&) { ButtonActionClick(); }}});
+    : AlertFrame(input, Reads::OneNotification, kUntilAnswered) {
+  LoadFrame(InformativeLayouts(), {{"ButtonActionClick", [this](const ui::Event&) { ButtonActionClick(); }}});
 }
 
 void TfrProgrammedForm::Fill(IUINotification& notification) {

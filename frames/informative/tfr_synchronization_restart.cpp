@@ -9,7 +9,7 @@
 namespace kxua {
 
 TfrSynchronizationRestart::TfrSynchronizationRestart(const FrameInput& input)
-    : AlertFrame(input, Reads::OneNotification), resourceLibrary_(kResourceLibraryName) {
+    : AlertFrame(input, Reads::OneNotification, kUntilAnswered), resourceLibrary_(kResourceLibraryName) {
   LoadFrame(InformativeLayouts(),
             {{"kxzeButtonRebootClick", [this](const ui::Event&) { kxzeButtonRebootClick(); }}});
 }
