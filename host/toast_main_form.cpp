@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "host/frame_registry.h"
+#include "frames/frame_families.h"
 #include "host/layouts.h"
 #include "host/modern_toast.h"
 #include "kxua/values.h"

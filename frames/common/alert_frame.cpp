@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "frames/common/common_layouts.h"
 #include "frames/common/counter_text.h"
 #include "frames/common/find_control.h"
 #include "model/actions.h"
@@ -84,13 +83,11 @@ AlertFrame::~AlertFrame() {
   DestroyComponents();
 }
 
-void AlertFrame::LoadFrame(const std::vector<ui::LayoutSource>& family, const Handlers& own,
+void AlertFrame::LoadFrame(const std::vector<ui::LayoutSource>& layouts, const Handlers& own,
                            const std::vector<ColorRule>& colors) {
   const std::wstring wide = ClassName();
   Handlers handlers = SharedHandlers();
   for (const auto& [name, handler] : own) handlers[name] = handler;
-  std::vector<ui::LayoutSource> layouts = family;
-  for (const ui::LayoutSource& common : CommonLayouts()) layouts.push_back(common);
   ui::LoadLayoutOf(layouts, std::string(wide.begin(), wide.end()), *this,
                    ui::HandlersFrom(std::move(handlers)));
   FindSharedControls();

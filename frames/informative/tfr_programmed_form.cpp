@@ -1,6 +1,6 @@
 #include "frames/informative/tfr_programmed_form.h"
 
-#include "frames/informative/layouts.h"
+#include "frames/common/frame_layouts.h"
 #include "frames/informative/size_text.h"
 #include "kxua/values.h"
 #include "model/notification.h"
@@ -15,7 +15,7 @@ constexpr wchar_t kSizeTemplate[] = L"%s %s";  // the number, then the unit
 
 TfrProgrammedForm::TfrProgrammedForm(const FrameInput& input)
     : AlertFrame(input, Reads::OneNotification, kUntilAnswered) {
-  LoadFrame(InformativeLayouts(), {{"ButtonActionClick", [this](const ui::Event&) { ButtonActionClick(); }}});
+  LoadFrame(FrameLayouts(), {{"ButtonActionClick", [this](const ui::Event&) { ButtonActionClick(); }}});
 }
 
 void TfrProgrammedForm::Fill(IUINotification& notification) {

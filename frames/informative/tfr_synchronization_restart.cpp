@@ -1,6 +1,6 @@
 #include "frames/informative/tfr_synchronization_restart.h"
 
-#include "frames/informative/layouts.h"
+#include "frames/common/frame_layouts.h"
 #include "kxua/values.h"
 #include "model/actions.h"
 #include "model/notification.h"
@@ -10,7 +10,7 @@ namespace kxua {
 
 TfrSynchronizationRestart::TfrSynchronizationRestart(const FrameInput& input)
     : AlertFrame(input, Reads::OneNotification, kUntilAnswered), resourceLibrary_(kResourceLibraryName) {
-  LoadFrame(InformativeLayouts(),
+  LoadFrame(FrameLayouts(),
             {{"kxzeButtonRebootClick", [this](const ui::Event&) { kxzeButtonRebootClick(); }}});
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "frames/common/frame_layouts.h"
 #include "host/layouts.h"
 #include "tests/unit/ui_test_support.h"
 #include "ui/combo_box.h"
@@ -49,6 +50,20 @@ TEST(Layouts, EveryLayoutLoads) {
     test::HandlerLog log;
     EXPECT_NO_THROW(ui::LoadLayout(source, *root, log.Lookup()));
     EXPECT_FALSE(root->Components().empty());
+  }
+}
+
+TEST(Layouts, EveryFrameLayoutLoadsOnTheLayoutsItInherits) {
+  sim::ScopedSimPlatform sim;
+  const std::vector<ui::LayoutSource> layouts = FrameLayouts();
+  ASSERT_GE(layouts.size(), 7u);
+  for (const ui::LayoutSource& source : layouts) {
+    SCOPED_TRACE(source.path);
+    const std::string className = ui::ReadLayoutRoot(source).className;
+    test::LayoutFrame frame(std::wstring(className.begin(), className.end()), 0);
+    test::HandlerLog log;
+    EXPECT_NO_THROW(ui::LoadLayoutOf(layouts, className, frame, log.Lookup()));
+    EXPECT_NE(nullptr, frame.FindComponent(L"lbProductName")) << "every frame has the footer";
   }
 }
 

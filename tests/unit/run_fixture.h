@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "host/alert_loop.h"
-#include "host/frame_registry.h"
+#include "frames/frame_families.h"
 #include "kxua/KXUAAlerts.h"
 #include "kxua/values.h"
 #include "platform/sim/sim_platform.h"
