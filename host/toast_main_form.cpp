@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "frames/common/alert_constants.h"
 #include "frames/frame_families.h"
 #include "host/layouts.h"
 #include "host/modern_toast.h"
@@ -18,12 +19,6 @@ namespace kxua {
 namespace {
 // The `action` text of a prepared-action alert fits 49 characters.
 constexpr std::size_t kActionText = 50;
-// The extra pixels of the window around its frame: a one-pixel edge each side.
-constexpr int kFrameEdge = 1;
-// An alert this near to its expiry is answered unshown.
-constexpr std::int64_t kExpiryMarginSeconds = 5;
-// The longest interval a system timer takes; longer waits are made of steps.
-constexpr std::uint64_t kLongestTimerInterval = 0x7FFFFFFF;
 constexpr std::uintptr_t kKeyF4 = 0x73;
 constexpr std::uint32_t kMsgSysKeyDown = 0x0104;
 }  // namespace
@@ -50,7 +45,7 @@ TToastMainForm::TToastMainForm(IUIAlertsManager* manager, IZYMApplicationContext
   if (SUCCEEDED(translator_->Initialize(CZYMUtils::kAlertClient, context_.Get())))
     ui::TranslateComponents(*translator_, this);
   closeMessage_ = platform::Get().RegisterMessage(kCloseSysAlertsName);
-  SetBounds(kOffScreen, kOffScreen, Width(), Height());
+  SetBounds(kOffScreenPx, kOffScreenPx, Width(), Height());
   if (std::optional<platform::Color> edge = LoadedAlertColor(kAlertTitleBackColor)) ColorFondo->SetColorUp(*edge);
 }
 
@@ -260,7 +255,7 @@ bool TToastMainForm::ArmExpiry(IUINotification* notification) {
   expiring_ = notification;
   const std::uint64_t wait = static_cast<std::uint64_t>(expiry - now) * 1000;
   expiryTick_ = system.TickCount() + wait;
-  DiscardAlert->SetInterval(static_cast<std::uint32_t>(std::min(wait, kLongestTimerInterval)));
+  DiscardAlert->SetInterval(static_cast<std::uint32_t>(std::min(wait, kLongestTimerIntervalMs)));
   DiscardAlert->SetEnabled(true);
   return true;
 }
@@ -270,7 +265,7 @@ void TToastMainForm::DiscardAlertTimer() {
   const std::uint64_t now = platform::Get().TickCount();
   if (now < expiryTick_) {
     DiscardAlert->SetInterval(
-        static_cast<std::uint32_t>(std::min(expiryTick_ - now, kLongestTimerInterval)));
+        static_cast<std::uint32_t>(std::min(expiryTick_ - now, kLongestTimerIntervalMs)));
     return;
   }
   DiscardAlert->SetEnabled(false);
@@ -319,17 +314,17 @@ void TToastMainForm::ShowAlertFrame(std::unique_ptr<AlertFrame> frame) {
   SetAlphaBlendValue(255);
   SetAlphaBlend(false);
   frame_->SetColor(ui::kWhite);
-  frame_->SetBounds(kFrameEdge, kFrameEdge, frame_->Width(), frame_->Height());
+  frame_->SetBounds(kFrameEdgePx, kFrameEdgePx, frame_->Width(), frame_->Height());
   platform::Platform& system = platform::Get();
   system.Show(frame_->Handle());
   system.SetExStyle(Handle(), system.GetExStyle(Handle()) | platform::exstyle::Composited);
-  SetBounds(Left(), Top(), frame_->Width() + 2 * kFrameEdge, frame_->Height() + 2 * kFrameEdge);
+  SetBounds(Left(), Top(), frame_->Width() + 2 * kFrameEdgePx, frame_->Height() + 2 * kFrameEdgePx);
   if (frame_->FrameKind() != AlertFrame::Kind::Campaign) Place();
   system.RedrawNow(Handle());
 }
 
 void TToastMainForm::CanResize(int& width, int& height) {
-  if (frame_) height = frame_->Height() + 2 * kFrameEdge;
+  if (frame_) height = frame_->Height() + 2 * kFrameEdgePx;
 }
 
 void TToastMainForm::BoundsChanged(bool moved, bool resized) {

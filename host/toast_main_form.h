@@ -28,9 +28,6 @@ inline constexpr wchar_t kCloseSysAlertsName[] = L"WM_CLOSESYSALERTS";
 
 class TToastMainForm final : public AlertHost {
  public:
-  static constexpr int kClientWidth = 264;
-  static constexpr int kClientHeight = 52;
-  static constexpr int kOffScreen = -3000;
   // Never activated, no taskbar button, above every other window.
   static constexpr std::uint32_t kExStyle = platform::exstyle::NoActivate |
                                             platform::exstyle::ToolWindow |

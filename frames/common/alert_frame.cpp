@@ -59,15 +59,15 @@ const std::vector<AlertFrame::ColorRule>& AlertFrame::SharedColors() {
   return rules;
 }
 
-AlertFrame::AlertFrame(const FrameInput& input, Reads reads, std::uint32_t viewingTime)
+AlertFrame::AlertFrame(const FrameInput& input, Reads reads, std::uint32_t viewingTimeMs)
     : ui::Frame(nullptr),
       host_(input.host),
       source_(reads == Reads::List ? input.source : nullptr),
       notification_(reads == Reads::OneNotification ? input.notification : nullptr),
       context_(input.context),
       texts_(input.context),
-      viewingTime_(viewingTime),
-      remaining_(viewingTime),
+      viewingTime_(viewingTimeMs),
+      remaining_(viewingTimeMs),
       findControlMessage_(platform::Get().RegisterMessage(kFindControlMessage)) {
   if (host_ != nullptr) SetParent(host_);
 }
@@ -215,10 +215,10 @@ void AlertFrame::Show(std::uint32_t index) {
 void AlertFrame::SetRemaining(std::uint32_t ms) {
   remaining_ = ms;
   if (timerClose_ == nullptr || host_ == nullptr) return;
-  if (ms >= kFadeTime)
+  if (ms >= kFadeTimeMs)
     host_->SetOpaque();
   else
-    host_->SetFade(static_cast<std::uint8_t>(std::uint64_t{ms} * 255 / kFadeTime));
+    host_->SetFade(static_cast<std::uint8_t>(std::uint64_t{ms} * 255 / kFadeTimeMs));
 }
 
 void AlertFrame::TimerCloseTimer() {

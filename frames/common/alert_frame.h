@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "frames/common/alert_constants.h"
 #include "frames/common/alert_host.h"
 #include "frames/common/frame_texts.h"
 #include "kxua/alerts.h"
@@ -58,13 +59,9 @@ class AlertFrame : public ui::Frame, public IAlertsForms {
     Campaign,  // any other list's alert replaces it
   };
 
-  static constexpr std::uint32_t kDefaultViewingTime = 8000;
   // The viewing time of a frame that never closes by itself: it stays until the
   // user answers or closes it, and its close timer never runs.
   static constexpr std::uint32_t kUntilAnswered = 0;
-  static constexpr std::uint32_t kDefaultTickInterval = 100;
-  // The toast fades out over the last part of its viewing time.
-  static constexpr std::uint32_t kFadeTime = 3000;
 
   ~AlertFrame() override;
 
@@ -92,7 +89,7 @@ class AlertFrame : public ui::Frame, public IAlertsForms {
   // has none there), restarts the viewing time and updates the counter.
   void Show(std::uint32_t index);
   // The time left before the frame closes itself; while the frame has a timer and
-  // sits in the host window, the last kFadeTime ms fade the window out.
+  // sits in the host window, the last kFadeTimeMs fade the window out.
   void SetRemaining(std::uint32_t ms);
 
   std::uint32_t Count() const { return count_; }
@@ -122,7 +119,7 @@ class AlertFrame : public ui::Frame, public IAlertsForms {
   // The frame is a child control of `input.host`; without a host it is a window of
   // its own, which nothing fades or resizes. The context gets a reference of the
   // frame's own.
-  AlertFrame(const FrameInput& input, Reads reads, std::uint32_t viewingTime = kDefaultViewingTime);
+  AlertFrame(const FrameInput& input, Reads reads, std::uint32_t viewingTimeMs = kDefaultViewingTimeMs);
   // A frame built in code, without source, context or layout.
   AlertFrame(AlertHost* host, int width, int height);
 
@@ -211,7 +208,7 @@ class AlertFrame : public ui::Frame, public IAlertsForms {
   std::uint32_t index_ = 0;
   std::uint32_t viewingTime_;
   std::uint32_t remaining_;
-  std::uint32_t tickInterval_ = kDefaultTickInterval;
+  std::uint32_t tickInterval_ = kCloseTickMs;
   std::wstring counterFormat_;
   std::uint32_t findControlMessage_;  // tools ask it where a control is
   bool built_ = false;                // the layout is in and the frame set up

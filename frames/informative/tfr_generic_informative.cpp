@@ -6,7 +6,7 @@
 namespace kxua {
 
 TfrGenericInformative::TfrGenericInformative(const FrameInput& input)
-    : AlertFrame(input, Reads::List, kViewingTime) {
+    : AlertFrame(input, Reads::List, kViewingTimeMs) {
   LoadFrame(FrameLayouts(),
             {{"kxzeButtonRebootClick", [this](const ui::Event&) { kxzeButtonRebootClick(); }}});
 }
