@@ -4,6 +4,7 @@
 #include <array>
 
 #include "frames/common/alert_constants.h"
+#include "frames/common/translate_components.h"
 #include "frames/frame_families.h"
 #include "host/layouts.h"
 #include "host/modern_toast.h"
@@ -12,7 +13,6 @@
 #include "model/actions.h"
 #include "model/notification.h"
 #include "ui/layout.h"
-#include "ui/translate_components.h"
 
 namespace kxua {
 
@@ -43,7 +43,7 @@ TToastMainForm::TToastMainForm(IUIAlertsManager* manager, IZYMApplicationContext
   productSettings_->Initialize(CZYMUtils::kAlertClient, context_.Get());
   LoadAlertColors();
   if (SUCCEEDED(translator_->Initialize(CZYMUtils::kAlertClient, context_.Get())))
-    ui::TranslateComponents(*translator_, this);
+    TranslateComponents(*translator_, this);
   closeMessage_ = platform::Get().RegisterMessage(kCloseSysAlertsName);
   SetBounds(kOffScreenPx, kOffScreenPx, Width(), Height());
   if (std::optional<platform::Color> edge = LoadedAlertColor(kAlertTitleBackColor)) ColorFondo->SetColorUp(*edge);
