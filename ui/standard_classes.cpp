@@ -491,8 +491,9 @@ void RegisterStandardClasses(ClassRegistry& registry) {
   registry.Register("TKXUAColors", {Make<KXUAColors>(), ColorsProperties()});
   registry.Register("TKXUAResourcePath",
                     {Make<KXUAResourcePath>(),
-                     // The design-time path; the frame sets the real one when created.
-                     {{"ResourcePath", [](Component&, const Json& v, LayoutContext&) { Text(v); }}}});
+                     {{"ResourcePath", [](Component& c, const Json& v, LayoutContext&) {
+                        As<KXUAResourcePath>(c).SetDesignPath(Text(v));
+                      }}}});
   PropertyTable timer;
   timer["Enabled"] = [](Component& c, const Json& v, LayoutContext&) { As<TimerComponent>(c).SetEnabled(Bool(v)); };
   timer["Interval"] = [](Component& c, const Json& v, LayoutContext&) {

@@ -25,7 +25,8 @@ constexpr int kDetailsCollapsedPicture = 520;
 constexpr wchar_t kDetailsCollapsedId[] = L"Detalles";
 constexpr wchar_t kDetailsExpandedId[] = L"Ocultar";
 
-// The names layouts give their resource path component.
+// The names layouts give their resource path components. Each points at the
+// resource library when the layout names it, at the images folder otherwise.
 constexpr const wchar_t* kResourcePathNames[] = {L"ImagesPath", L"ResourcePath", L"ResourcesPath"};
 
 }  // namespace
@@ -93,7 +94,9 @@ void AlertFrame::LoadFrame(const std::vector<ui::LayoutSource>& layouts, const H
   FindSharedControls();
   if (viewingTime_ == kUntilAnswered) timerClose_ = nullptr;
   for (const wchar_t* name : kResourcePathNames)
-    if (auto* path = Find<ui::KXUAResourcePath>(name)) path->SetPathResource(GetImagesFolder());
+    if (auto* path = Find<ui::KXUAResourcePath>(name))
+      path->SetPathResource(path->DesignPath() == kResourceLibraryName ? GetResourceLibraryPath()
+                                                                        : GetImagesFolder());
   SetRemaining(viewingTime_);
   if (timerClose_ != nullptr) {
     timerClose_->SetInterval(tickInterval_);
@@ -214,11 +217,24 @@ void AlertFrame::Show(std::uint32_t index) {
 
 void AlertFrame::SetRemaining(std::uint32_t ms) {
   remaining_ = ms;
-  if (timerClose_ == nullptr || host_ == nullptr) return;
-  if (ms >= kFadeTimeMs)
+  if (timerClose_ != nullptr && host_ != nullptr && fades_) ApplyFade(ms);
+}
+
+void AlertFrame::ApplyFade(std::uint32_t remainingMs) {
+  if (remainingMs >= kFadeTimeMs)
     host_->SetOpaque();
   else
-    host_->SetFade(static_cast<std::uint8_t>(std::uint64_t{ms} * 255 / kFadeTimeMs));
+    host_->SetFade(static_cast<std::uint8_t>(std::uint64_t{remainingMs} * 255 / kFadeTimeMs));
+}
+
+void AlertFrame::StartCloseTimer(std::uint32_t viewingTimeMs, Fade fade) {
+  timerClose_ = Find<ui::TimerComponent>(L"TimerClose");
+  if (timerClose_ == nullptr) return;
+  fades_ = fade == Fade::Yes;
+  viewingTime_ = viewingTimeMs;
+  SetRemaining(viewingTime_);
+  timerClose_->SetInterval(tickInterval_);
+  timerClose_->SetEnabled(true);
 }
 
 void AlertFrame::TimerCloseTimer() {

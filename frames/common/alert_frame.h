@@ -58,6 +58,8 @@ class AlertFrame : public ui::Frame, public IAlertsForms {
     Paging,    // shows a list; new notifications of its list refresh it
     Campaign,  // any other list's alert replaces it
   };
+  // Whether the host window fades out over the end of the viewing time.
+  enum class Fade { Yes, No };
 
   // The viewing time of a frame that never closes by itself: it stays until the
   // user answers or closes it, and its close timer never runs.
@@ -137,6 +139,14 @@ class AlertFrame : public ui::Frame, public IAlertsForms {
   bool CreateFrameWindow();
   AlertHost* Host() const { return host_; }
 
+  // Starts the close timer of a frame made to stay until answered: it closes after
+  // `viewingTimeMs` like any other, pausing under the mouse, fading or not.
+  void StartCloseTimer(std::uint32_t viewingTimeMs, Fade fade);
+  // Shows the remaining time as the host window's opacity while the frame fades:
+  // opaque with blending off until the last kFadeTimeMs, then fading out. A frame
+  // that blends all the time overrides it.
+  virtual void ApplyFade(std::uint32_t remainingMs);
+
   // Whether the arrow keys the host forwards page like the arrow buttons. Only the
   // frames that list detections, restored items, dangerous operations or blocked
   // pages do so; the others with arrows page by mouse only.
@@ -215,6 +225,7 @@ class AlertFrame : public ui::Frame, public IAlertsForms {
   bool fitting_ = false;              // a resize handler is running
   bool detailsExpanded_ = false;
   bool answered_ = false;
+  bool fades_ = true;
   std::wstring detailsCollapsedText_, detailsExpandedText_;
   ui::Control* detailsBlock_ = nullptr;
   ui::Control* detailsLines_ = nullptr;

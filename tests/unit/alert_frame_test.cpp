@@ -184,6 +184,45 @@ TEST_F(FrameTest, OpaqueForFiveSecondsThenFadesAndAsksToCloseOnce) {
   EXPECT_EQ(1, host.closeRequests) << "one request, however long the host takes";
 }
 
+// A frame that stays until answered unless it starts its close timer itself, and
+// that keeps the host blended even when opaque.
+class SelfTimedFrame final : public AlertFrame {
+ public:
+  explicit SelfTimedFrame(const FrameInput& input) : AlertFrame(input, Reads::List, kUntilAnswered) {
+    LoadFrame(TestLayouts());
+  }
+  std::wstring ClassName() const override { return L"TfrPagingTest"; }
+  using AlertFrame::StartCloseTimer;
+
+ protected:
+  void ApplyFade(std::uint32_t remainingMs) override {
+    Host()->SetFade(remainingMs >= kFadeTimeMs ? 255 : static_cast<std::uint8_t>(remainingMs * 255 / kFadeTimeMs));
+  }
+};
+
+TEST_F(FrameTest, AFrameStartsItsOwnCloseTimerWithOrWithoutTheFade) {
+  AddNotifications(1);
+  for (const auto fade : {AlertFrame::Fade::No, AlertFrame::Fade::Yes}) {
+    host.closeRequests = 0;
+    host.SetOpaque();
+    SelfTimedFrame timed({&host, &source, nullptr, product.Context()});
+    timed.InitAlert();
+    EXPECT_FALSE(timed.TimerRunning());
+    sim->RunFor(60000);
+    EXPECT_EQ(0, host.closeRequests) << "until answered, by default";
+
+    timed.StartCloseTimer(4000, fade);
+    EXPECT_TRUE(timed.TimerRunning());
+    EXPECT_EQ(fade == AlertFrame::Fade::Yes, HostWindow().alphaEnabled) << "the hook blends at 255";
+    sim->RunFor(2500);
+    EXPECT_EQ(fade == AlertFrame::Fade::Yes ? 127 : 255, HostWindow().alpha);
+    sim->RunFor(1499);
+    EXPECT_EQ(0, host.closeRequests);
+    sim->RunFor(1);
+    EXPECT_EQ(1, host.closeRequests);
+  }
+}
+
 TEST_F(FrameTest, HoverPausesAtFullOpacityAndLeavingStartsTheFullTimeAgain) {
   AddNotifications(1);
   Make();
@@ -461,6 +500,9 @@ TEST_F(FrameTest, TakesTheProductsColoursImagesAndName) {
   EXPECT_EQ(AlertColor(kAlertButtonTextColor), Get(L"KXZEBtnRArrow").FontColor());
   EXPECT_NE(AlertColor(kAlertTitleBackColor), AlertColor(kAlertBodyBackColor));
   EXPECT_EQ(GetImagesFolder(), Get<ui::KXUAResourcePath>(L"ImagesPath").ResourcePath());
+  EXPECT_EQ(GetResourceLibraryPath(), Get<ui::KXUAResourcePath>(L"ResourcesPath").ResourcePath())
+      << "the layout names the resource library: pictures such as the risk levels are there";
+  EXPECT_NE(GetImagesFolder(), GetResourceLibraryPath());
   EXPECT_EQ(L"Harbor Guard Seguridad en Internet", Caption(L"lbProductName"));
   frame.reset();
   WhiteLabelCatalogue::ResetForTests();
