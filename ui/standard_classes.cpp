@@ -167,6 +167,8 @@ PropertyTable ControlProperties() {
       As<Control>(c).SetConstraints(k);
     };
   }
+  // Every frame paints its controls double-buffered already; layouts still say so.
+  t["DoubleBuffered"] = [](Component&, const Json& v, LayoutContext&) { Bool(v); };
   t["Visible"] = [](Component& c, const Json& v, LayoutContext&) { As<Control>(c).SetVisible(Bool(v)); };
   t["Enabled"] = [](Component& c, const Json& v, LayoutContext&) { As<Control>(c).SetEnabled(Bool(v)); };
   t["Color"] = [](Component& c, const Json& v, LayoutContext&) { As<Control>(c).SetColor(ColorOf(v)); };
