@@ -237,6 +237,7 @@ PropertyTable LabelProperties() {
   t["Alignment"] = [](Component& c, const Json& v, LayoutContext&) { As<Label>(c).SetAlignment(EnumOf(v, kAlignments)); };
   t["Layout"] = [](Component& c, const Json& v, LayoutContext&) { As<Label>(c).SetLayout(EnumOf(v, kLayouts)); };
   t["Transparent"] = [](Component& c, const Json& v, LayoutContext&) { As<Label>(c).SetTransparent(Bool(v)); };
+  t["ShowAccelChar"] = [](Component& c, const Json& v, LayoutContext&) { As<Label>(c).SetShowAccelChar(Bool(v)); };
   return With(ControlProperties(), t);
 }
 
