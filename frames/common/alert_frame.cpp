@@ -16,6 +16,8 @@ namespace kxua {
 
 namespace {
 
+// Posted by a frame to itself: fit now that the panels have settled.
+constexpr std::uint32_t kMsgFitPosted = 1424;
 constexpr std::uintptr_t kKeyLeft = 37;
 constexpr std::uintptr_t kKeyRight = 39;
 // The details arrow's pictures.
@@ -346,6 +348,17 @@ void AlertFrame::FitHostHeight() {
   if (host_ != nullptr) host_->FitHeight(Height());
 }
 
+void AlertFrame::PostFit() { PostMessage(kMsgFitPosted); }
+
+void AlertFrame::RunPostedFit() {
+  if (!built_ || fitting_ || host_ == nullptr) return;
+  fitting_ = true;
+  SuspendAutoSize();
+  FitPosted();
+  ResumeAutoSize();
+  fitting_ = false;
+}
+
 void AlertFrame::FitToPanels(FitRule rule) {
   if (!built_ || fitting_) return;
   if (host_ == nullptr) return;
@@ -373,6 +386,10 @@ void AlertFrame::KeyPressed(std::uintptr_t virtualKey) {
 std::intptr_t AlertFrame::WndProc(const platform::Message& message) {
   if (std::optional<std::uintptr_t> key = ForwardedKey(message)) {
     KeyPressed(*key);
+    return 0;
+  }
+  if (message.id == kMsgFitPosted) {
+    RunPostedFit();
     return 0;
   }
   if (message.id != findControlMessage_ || findControlMessage_ == 0) return ui::Frame::WndProc(message);

@@ -188,6 +188,14 @@ class AlertFrame : public ui::Frame, public IAlertsForms {
 
   // Makes the host window as high as the frame.
   void FitHostHeight();
+  // Fits later, once the messages already queued are handled: posts the frame the
+  // message 1424, on which FitPosted runs. An auto-sized frame asks for it from its
+  // resize handlers, so that it fits once its panels have settled.
+  void PostFit();
+  // The deferred fit, run with the frame's own automatic sizing off and its resize
+  // handlers idle, so they do not fight the heights it sets. By default the host
+  // takes the frame's height.
+  virtual void FitPosted() { FitHostHeight(); }
 
   std::intptr_t WndProc(const platform::Message& message) override;
 
@@ -208,6 +216,7 @@ class AlertFrame : public ui::Frame, public IAlertsForms {
   // bottom of the lowest visible panel.
   enum class FitRule { HeaderAndBody, LowestPanel };
   void FitToPanels(FitRule rule);
+  void RunPostedFit();
 
   AlertHost* host_;
   IUIAlertSource* source_ = nullptr;        // not owned

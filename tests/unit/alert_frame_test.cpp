@@ -429,6 +429,36 @@ TEST_F(FrameTest, AGrowingBodyGrowsTheFrameAndTheHost) {
   EXPECT_EQ(200, host.Height()) << "a host that is no toast window takes the height as it is";
 }
 
+// A frame that grows itself when the deferred fit runs.
+class DeferredFitFrame final : public AlertFrame {
+ public:
+  explicit DeferredFitFrame(const FrameInput& input) : AlertFrame(input, Reads::List) {
+    LoadFrame(TestLayouts());
+  }
+  std::wstring ClassName() const override { return L"TfrPagingTest"; }
+  using AlertFrame::PostFit;
+  bool autoSizeDuringFit = true;
+
+ protected:
+  void FitPosted() override {
+    SetAutoSize(true);  // an auto-sized root: held off while the fit sets heights
+    SetHeight(123);
+    autoSizeDuringFit = Height() != 123;
+    FitHostHeight();
+  }
+};
+
+TEST_F(FrameTest, APostedFitRunsOnceTheQueuedMessagesAreHandled) {
+  AddNotifications(1);
+  DeferredFitFrame fitted({&host, &source, nullptr, product.Context()});
+  const int before = host.Height();
+  fitted.PostFit();
+  EXPECT_EQ(before, host.Height()) << "not yet";
+  sim->RunFor(0);
+  EXPECT_EQ(123, host.Height());
+  EXPECT_FALSE(fitted.autoSizeDuringFit);
+}
+
 class StackedFrame final : public AlertFrame {
  public:
   explicit StackedFrame(AlertHost* host) : AlertFrame(FrameInput{host}, Reads::List) {
