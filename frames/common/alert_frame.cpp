@@ -9,6 +9,7 @@
 #include "model/alert_colors.h"
 #include "model/notification.h"
 #include "model/product_folders.h"
+#include "ui/html_label.h"
 #include "ui/kxua_controls.h"
 #include "ui/timer_component.h"
 
@@ -154,10 +155,23 @@ void AlertFrame::ApplyColors(const std::vector<ColorRule>& rules) {
     ui::Control* control = *rule.control == L'\0' ? this : Find<ui::Control>(rule.control);
     const std::optional<platform::Color> color = LoadedAlertColor(rule.colorId);
     if (control == nullptr || !color) continue;
-    if (rule.part == ColorPart::Background)
-      control->SetColor(*color);
-    else
-      control->SetFontColor(*color);
+    switch (rule.part) {
+      case ColorPart::Background: control->SetColor(*color); break;
+      case ColorPart::Font: control->SetFontColor(*color); break;
+      case ColorPart::Link:
+        if (auto* html = dynamic_cast<ui::HtmlLabel*>(control)) html->SetURLColor(*color);
+        break;
+      case ColorPart::StateBackground:
+      case ColorPart::StateFont:
+        if (auto* skin = dynamic_cast<ui::KXUAButtonSkin*>(control))
+          for (ui::SkinState state : {ui::SkinState::Normal, ui::SkinState::Over, ui::SkinState::Down}) {
+            if (rule.part == ColorPart::StateBackground)
+              skin->SetBkGndColor(static_cast<int>(state), *color);
+            else
+              skin->SetFontColor(static_cast<int>(state), *color);
+          }
+        break;
+    }
   }
 }
 

@@ -109,8 +109,10 @@ class AlertFrame : public ui::Frame, public IAlertsForms {
   // notification it was made for.
   enum class Reads { List, OneNotification };
 
-  // How a colour id of the alert colour table is applied to a control.
-  enum class ColorPart { Background, Font };
+  // How a colour id of the alert colour table is applied to a control: its
+  // background, its font, the links of an HTML label, or a skinned button's
+  // background or caption in its normal, hovered and pressed states.
+  enum class ColorPart { Background, Font, Link, StateBackground, StateFont };
   struct ColorRule {
     int colorId;
     ColorPart part;

@@ -19,6 +19,7 @@
 #include "tests/layouts/paging_frame.h"
 #include "tests/unit/frame_test_host.h"
 #include "tests/unit/ui_test_support.h"
+#include "ui/html_label.h"
 #include "ui/kxua_controls.h"
 #include "ui/panel.h"
 
@@ -457,6 +458,34 @@ TEST_F(FrameTest, APostedFitRunsOnceTheQueuedMessagesAreHandled) {
   sim->RunFor(0);
   EXPECT_EQ(123, host.Height());
   EXPECT_FALSE(fitted.autoSizeDuringFit);
+}
+
+// A frame that colours its links and its close button's states by colour id.
+class LinkColourFrame final : public AlertFrame {
+ public:
+  explicit LinkColourFrame(const FrameInput& input) : AlertFrame(input, Reads::List) {
+    LoadFrame(TestLayouts(), {},
+              {{kAlertBodyTextColor, ColorPart::Link, L"Text1"},
+               {kAlertTitleBackColor, ColorPart::StateBackground, L"KXZEBtnClose"},
+               {kAlertTitleTextColor, ColorPart::StateFont, L"KXZEBtnClose"}});
+  }
+  std::wstring ClassName() const override { return L"TfrPagingTest"; }
+};
+
+TEST_F(FrameTest, LinksAndTheCloseButtonsStatesTakeColoursById) {
+  testbed::InstallDemoBrand(*sim, testbed::FileForm::Plain);
+  LoadAlertColors();
+  {
+    LinkColourFrame coloured({&host, &source, nullptr, product.Context()});
+    EXPECT_EQ(AlertColor(kAlertBodyTextColor), test::Get<ui::HtmlLabel>(coloured, L"Text1").URLColor());
+    auto& close = test::Get<ui::KXUAButtonSkin>(coloured, L"KXZEBtnClose");
+    for (ui::SkinState state : {ui::SkinState::Normal, ui::SkinState::Over, ui::SkinState::Down}) {
+      EXPECT_EQ(AlertColor(kAlertTitleBackColor), close.BkGndColorOf(state));
+      EXPECT_EQ(AlertColor(kAlertTitleTextColor), close.FontColorOf(state));
+    }
+    EXPECT_EQ(std::nullopt, close.BkGndColorOf(ui::SkinState::Disabled)) << "three states, not the fourth";
+  }
+  ResetAlertColorsForTests();
 }
 
 class StackedFrame final : public AlertFrame {
