@@ -313,9 +313,11 @@ class Loader final : public LayoutContext {
     for (const auto& [property, value] : properties) {
       const std::string top = property.substr(0, property.find('.'));
       auto setter = info->properties.find(property);
-      if (setter == info->properties.end())
-        Fail(node, top.c_str(), "unknown property " + property + " of " +
-                                    (node.component == &root_ ? TextOf(node, "class") : classNames_[node.component]));
+      if (setter == info->properties.end()) {
+        const std::string className =
+            node.component == &root_ ? TextOf(node, "class") : classNames_[node.component];
+        Fail(node, top.c_str(), "unknown property " + property + " of " + className);
+      }
       try {
         setter->second(*node.component, *value, *this);
       } catch (const PropertyError& error) {

@@ -128,12 +128,13 @@ class AlertFrame : public ui::Frame, public IAlertsForms {
   AlertFrame(AlertHost* host, int width, int height);
 
   // Builds the frame, in the order every frame follows: loads the layout of its
-  // class from `layouts` (FrameLayouts(), where the library's frames find theirs
-  // and the common layouts they inherit), with the shared handlers and the frame's `own` (which win on a name both have); points its
-  // resource paths at the product's images; starts the full viewing time and the
-  // timer, unless the frame stays until answered; applies the colours (the shared rules,
-  // then `colors`); creates the window. A layout error is a programming error and
-  // throws ui::LayoutError.
+  // class from `layouts` (FrameLayouts() for the library's frames, which holds the
+  // common layouts they inherit too), with the shared handlers and the frame's
+  // `own` (which win on a name both have); points its resource paths at the
+  // product's images or resource library; starts the full viewing time and the
+  // timer, unless the frame stays until answered; applies the colours (the shared
+  // rules, then `colors`); creates the window. A layout error is a programming
+  // error and throws ui::LayoutError.
   void LoadFrame(const std::vector<ui::LayoutSource>& layouts, const Handlers& own = {},
                  const std::vector<ColorRule>& colors = {});
   // Creates the frame's window, hidden, as a child of the host window; LoadFrame

@@ -197,7 +197,8 @@ class SelfTimedFrame final : public AlertFrame {
 
  protected:
   void ApplyFade(std::uint32_t remainingMs) override {
-    Host()->SetFade(remainingMs >= kFadeTimeMs ? 255 : static_cast<std::uint8_t>(remainingMs * 255 / kFadeTimeMs));
+    const std::uint32_t alpha = remainingMs >= kFadeTimeMs ? 255 : remainingMs * 255 / kFadeTimeMs;
+    Host()->SetFade(static_cast<std::uint8_t>(alpha));
   }
 };
 
