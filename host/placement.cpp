@@ -29,8 +29,8 @@ platform::Rect WorkArea(platform::Size screen, const std::optional<Rect>& taskba
 }
 
 platform::Rect PlaceToast(const Rect& workArea, platform::Size size) {
-  const int left = workArea.right - size.width - kToastMargin;
-  const int top = workArea.bottom - size.height - kToastMargin;
+  const int left = workArea.right - size.width - kToastMarginPx;
+  const int top = workArea.bottom - size.height - kToastMarginPx;
   return {left, top, left + size.width, top + size.height};
 }
 
@@ -39,10 +39,10 @@ bool GuardPosition(platform::WindowPos& pos, const Rect& current, const Rect& ar
   const int width = current.Width(), height = current.Height();
   if (moving) {
     // Each test sees what the previous one left.
-    if (std::abs(pos.x - area.left) < kSnapDistance) pos.x = area.left;
-    if (std::abs(pos.y - area.top) < kSnapDistance) pos.y = area.top;
-    if (std::abs(pos.x + width - area.right) < kSnapDistance) pos.x = area.right - width;
-    if (std::abs(pos.y + height - area.bottom) < kSnapDistance) pos.y = area.bottom - height;
+    if (std::abs(pos.x - area.left) < kSnapDistancePx) pos.x = area.left;
+    if (std::abs(pos.y - area.top) < kSnapDistancePx) pos.y = area.top;
+    if (std::abs(pos.x + width - area.right) < kSnapDistancePx) pos.x = area.right - width;
+    if (std::abs(pos.y + height - area.bottom) < kSnapDistancePx) pos.y = area.bottom - height;
     return false;
   }
   if (campaign) return false;
@@ -51,12 +51,12 @@ bool GuardPosition(platform::WindowPos& pos, const Rect& current, const Rect& ar
   const int cx = keepSize ? width : pos.cx, cy = keepSize ? height : pos.cy;
   int x = keepPlace ? current.left : pos.x, y = keepPlace ? current.top : pos.y;
   bool corrected = false;
-  if (area.right - kToastMargin < x + cx) {
-    x = area.right - cx - kToastMargin;
+  if (area.right - kToastMarginPx < x + cx) {
+    x = area.right - cx - kToastMarginPx;
     corrected = true;
   }
-  if (area.bottom - kToastMargin < y + cy) {
-    y = area.bottom - cy - kToastMargin;
+  if (area.bottom - kToastMarginPx < y + cy) {
+    y = area.bottom - cy - kToastMarginPx;
     corrected = true;
   }
   if (corrected) {

@@ -5,12 +5,10 @@
 
 #include <optional>
 
+#include "frames/common/alert_constants.h"
 #include "platform/platform.h"
 
 namespace kxua {
-
-inline constexpr int kToastMargin = 5;
-inline constexpr int kSnapDistance = 16;
 
 // The screen minus the taskbar, which is taken off only when it spans a whole side
 // (as SubtractRect does). Without a taskbar the work area is the whole screen:

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 
-#include "host/frame_registry.h"
+#include "frames/common/alert_constants.h"
+#include "frames/common/translate_components.h"
+#include "frames/frame_families.h"
 #include "host/layouts.h"
 #include "host/modern_toast.h"
 #include "kxua/values.h"
@@ -11,19 +13,12 @@
 #include "model/actions.h"
 #include "model/notification.h"
 #include "ui/layout.h"
-#include "ui/translate_components.h"
 
 namespace kxua {
 
 namespace {
 // The `action` text of a prepared-action alert fits 49 characters.
 constexpr std::size_t kActionText = 50;
-// The extra pixels of the window around its frame: a one-pixel edge each side.
-constexpr int kFrameEdge = 1;
-// An alert this near to its expiry is answered unshown.
-constexpr std::int64_t kExpiryMarginSeconds = 5;
-// The longest interval a system timer takes; longer waits are made of steps.
-constexpr std::uint64_t kLongestTimerInterval = 0x7FFFFFFF;
 constexpr std::uintptr_t kKeyF4 = 0x73;
 constexpr std::uint32_t kMsgSysKeyDown = 0x0104;
 }  // namespace
@@ -47,10 +42,10 @@ TToastMainForm::TToastMainForm(IUIAlertsManager* manager, IZYMApplicationContext
   LoadOwnLayout();
   productSettings_->Initialize(CZYMUtils::kAlertClient, context_.Get());
   LoadAlertColors();
-  if (translator_->Initialize(CZYMUtils::kAlertClient, context_.Get()))
-    ui::TranslateComponents(*translator_, this);
+  if (SUCCEEDED(translator_->Initialize(CZYMUtils::kAlertClient, context_.Get())))
+    TranslateComponents(*translator_, this);
   closeMessage_ = platform::Get().RegisterMessage(kCloseSysAlertsName);
-  SetBounds(kOffScreen, kOffScreen, Width(), Height());
+  SetBounds(kOffScreenPx, kOffScreenPx, Width(), Height());
   if (std::optional<platform::Color> edge = LoadedAlertColor(kAlertTitleBackColor)) ColorFondo->SetColorUp(*edge);
 }
 
@@ -100,10 +95,13 @@ void TToastMainForm::Finalize() {
 
 std::intptr_t TToastMainForm::WndProc(const platform::Message& message) {
   if (finalized_) return AlertHost::WndProc(message);
+  if (IsCloseRequest(message)) {
+    CloseCurrentAlert();
+    return 0;
+  }
   switch (message.id) {
     case kMsgCheckAlerts:
     case kMsgCheckAlerts2: ProcessAlerts(); return 0;
-    case kMsgCloseAlert: CloseCurrentAlert(); return 0;
     // A toast goes when its alert is done, never by Alt+F4 or a close request.
     case platform::msg::Close: return 0;
     case platform::msg::KeyDown:
@@ -128,7 +126,7 @@ std::intptr_t TToastMainForm::WndProc(const platform::Message& message) {
 
 void TToastMainForm::ApplicationEvents1Message(const platform::Message& message) {
   if (message.id == platform::msg::KeyDown && frame_ && !finalized_)
-    platform::Get().SendMessage(frame_->Handle(), kMsgFrameKey, message.wParam, 0);
+    ForwardKey(frame_->Handle(), message.wParam);
 }
 
 void TToastMainForm::ProcessAlerts() {
@@ -204,7 +202,7 @@ void TToastMainForm::CreateNotificationFrame() {
   IUIAlertSource* source = nullptr;
   manager_->GetAlert(ListNotifications, 0, source);
   IUINotification* notification = source != nullptr ? source->Item(0) : nullptr;
-  if (notification == nullptr) return EndRunForMissingAlert();
+  if (notification == nullptr) return WaitForMissingAlert();
 
   const std::int32_t formType = ReadNumber(notification, key::FormType, 0);
   if (auto frame = CreateFrame(ListNotifications, formType, source, notification))
@@ -258,7 +256,7 @@ bool TToastMainForm::ArmExpiry(IUINotification* notification) {
   expiring_ = notification;
   const std::uint64_t wait = static_cast<std::uint64_t>(expiry - now) * 1000;
   expiryTick_ = system.TickCount() + wait;
-  DiscardAlert->SetInterval(static_cast<std::uint32_t>(std::min(wait, kLongestTimerInterval)));
+  DiscardAlert->SetInterval(static_cast<std::uint32_t>(std::min(wait, kLongestTimerIntervalMs)));
   DiscardAlert->SetEnabled(true);
   return true;
 }
@@ -268,7 +266,7 @@ void TToastMainForm::DiscardAlertTimer() {
   const std::uint64_t now = platform::Get().TickCount();
   if (now < expiryTick_) {
     DiscardAlert->SetInterval(
-        static_cast<std::uint32_t>(std::min(expiryTick_ - now, kLongestTimerInterval)));
+        static_cast<std::uint32_t>(std::min(expiryTick_ - now, kLongestTimerIntervalMs)));
     return;
   }
   DiscardAlert->SetEnabled(false);
@@ -305,22 +303,29 @@ void TToastMainForm::EndRunForMissingAlert() {
   PostMessage(closeMessage_);
 }
 
+void TToastMainForm::WaitForMissingAlert() {
+  // Nothing is shown and nothing removed; the next signal of the manager checks
+  // again (checking at once would spin while the manager keeps it back). Only a
+  // campaign can be on screen here, and it stays.
+  currentList_ = frame_ ? ListCampaigns : -1;
+}
+
 void TToastMainForm::ShowAlertFrame(std::unique_ptr<AlertFrame> frame) {
   frame_ = std::move(frame);  // frees the frame it replaces; that alert stays pending
   SetAlphaBlendValue(255);
   SetAlphaBlend(false);
   frame_->SetColor(ui::kWhite);
-  frame_->SetBounds(kFrameEdge, kFrameEdge, frame_->Width(), frame_->Height());
+  frame_->SetBounds(kFrameEdgePx, kFrameEdgePx, frame_->Width(), frame_->Height());
   platform::Platform& system = platform::Get();
   system.Show(frame_->Handle());
   system.SetExStyle(Handle(), system.GetExStyle(Handle()) | platform::exstyle::Composited);
-  SetBounds(Left(), Top(), frame_->Width() + 2 * kFrameEdge, frame_->Height() + 2 * kFrameEdge);
+  SetBounds(Left(), Top(), frame_->Width() + 2 * kFrameEdgePx, frame_->Height() + 2 * kFrameEdgePx);
   if (frame_->FrameKind() != AlertFrame::Kind::Campaign) Place();
   system.RedrawNow(Handle());
 }
 
 void TToastMainForm::CanResize(int& width, int& height) {
-  if (frame_) height = frame_->Height() + 2 * kFrameEdge;
+  if (frame_) height = frame_->Height() + 2 * kFrameEdgePx;
 }
 
 void TToastMainForm::BoundsChanged(bool moved, bool resized) {
@@ -339,8 +344,11 @@ void TToastMainForm::Place() {
 void TToastMainForm::GuardPosition(platform::WindowPos& pos) {
   platform::Platform& system = platform::Get();
   const bool campaign = frame_ && frame_->FrameKind() == AlertFrame::Kind::Campaign;
-  kxua::GuardPosition(pos, system.GetBounds(Handle()),
-                      WorkArea(system.ScreenSize(), system.TaskbarRect()), moving_, campaign);
+  // A toast put back inside the margin is drawn there at once, not left to the
+  // next paint the system happens to send.
+  if (kxua::GuardPosition(pos, system.GetBounds(Handle()),
+                          WorkArea(system.ScreenSize(), system.TaskbarRect()), moving_, campaign))
+    system.RedrawNow(Handle());
 }
 
 void TToastMainForm::ShowIfHidden() {

@@ -28,9 +28,6 @@ inline constexpr wchar_t kCloseSysAlertsName[] = L"WM_CLOSESYSALERTS";
 
 class TToastMainForm final : public AlertHost {
  public:
-  static constexpr int kClientWidth = 264;
-  static constexpr int kClientHeight = 52;
-  static constexpr int kOffScreen = -3000;
   // Never activated, no taskbar button, above every other window.
   static constexpr std::uint32_t kExStyle = platform::exstyle::NoActivate |
                                             platform::exstyle::ToolWindow |
@@ -95,9 +92,13 @@ class TToastMainForm final : public AlertHost {
   void TimerCloseTimer();
   void TimerActivateTimer();
   void FormShow();
-  // The manager counted alerts it then did not deliver: the run ends rather than
-  // wait for a signal that may never come; the alert stays pending.
+  // The manager counted a single alert it then did not deliver: the run ends
+  // rather than stall behind it, since nothing may replace a single alert; the
+  // alert stays pending.
   void EndRunForMissingAlert();
+  // The manager counted a grouped notification it then did not deliver: the run
+  // goes on and the manager's next signal tries again; the alert stays pending.
+  void WaitForMissingAlert();
   // Removes the alert at the head of `list` unshown and checks again.
   void DropAlert(std::int32_t list);
   std::unique_ptr<AlertFrame> CreateFrame(std::int32_t list, std::int32_t formType,

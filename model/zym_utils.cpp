@@ -46,33 +46,40 @@ ComPtr<IDispatch> CZYMUtils::GetObject(const std::wstring& progId) const {
   return LookUpObject(context_.Get(), progId);
 }
 
-void CZYMUtils::FindDictionary() {
-  // The console's translator is preferred; the translator manager is the fallback.
-  if (auto console = LookUp<ICCGUIConsole>(context_.Get(), progid::Console)) {
-    Variant translator;
-    if (SUCCEEDED(console->GetTranslatorObject(translator.Receive()))) {
-      const VARIANT& v = translator.Get();
-      if (v.vt == VT_DISPATCH)
-        dictionary_ = ComPtr<IUADictionary>::Query(v.pdispVal);
-      else if (v.vt == VT_UNKNOWN)
-        dictionary_ = ComPtr<IUADictionary>::Query(v.punkVal);
-      if (dictionary_) return;
+ComPtr<IUADictionary> FindDictionary(IZYMApplicationContext* context, DictionarySource source) {
+  if (source == DictionarySource::ConsoleFirst) {
+    if (auto console = LookUp<ICCGUIConsole>(context, progid::Console)) {
+      Variant translator;
+      if (SUCCEEDED(console->GetTranslatorObject(translator.Receive()))) {
+        const VARIANT& v = translator.Get();
+        ComPtr<IUADictionary> dictionary;
+        if (v.vt == VT_DISPATCH)
+          dictionary = ComPtr<IUADictionary>::Query(v.pdispVal);
+        else if (v.vt == VT_UNKNOWN)
+          dictionary = ComPtr<IUADictionary>::Query(v.punkVal);
+        if (dictionary) return dictionary;
+      }
     }
   }
-  if (auto manager = LookUp<IUATranslationSystem>(context_.Get(), progid::TranslatorManager)) {
-    ComPtr<IUADictionary> dictionary;
-    if (SUCCEEDED(manager->GetDictionary(dictionary.Receive()))) dictionary_ = dictionary;
-  }
+  ComPtr<IUADictionary> dictionary;
+  if (auto manager = LookUp<IUATranslationSystem>(context, progid::TranslatorManager))
+    if (FAILED(manager->GetDictionary(dictionary.Receive()))) dictionary.Reset();
+  return dictionary;
+}
+
+DictionaryAnswer AskDictionary(IUADictionary& dictionary, const std::wstring& textId) {
+  BString id(textId);
+  BString text;
+  const HRESULT result = dictionary.Translate(id.Get(), text.Receive());
+  return {result, text.ToString()};
 }
 
 std::wstring CZYMUtils::Translate(const std::wstring& textId) {
   if (!initialized_) return textId;
-  if (!dictionary_) FindDictionary();
+  if (!dictionary_) dictionary_ = FindDictionary(context_.Get(), DictionarySource::ConsoleFirst);
   if (!dictionary_) return textId;
-  BString id(textId);
-  BString text;
-  if (FAILED(dictionary_->Translate(id.Get(), text.Receive()))) return textId;
-  return text.ToString();
+  DictionaryAnswer answer = AskDictionary(*dictionary_.Get(), textId);
+  return FAILED(answer.result) ? textId : std::move(answer.text);
 }
 
 }  // namespace kxua

@@ -10,6 +10,21 @@
 
 namespace kxua {
 
+// Where a text dictionary is looked up: the console's translator first, with the
+// translator manager as the fallback; or the translator manager alone, as frames
+// look it up.
+enum class DictionarySource { ConsoleFirst, TranslatorManagerOnly };
+// Empty when the context or the source has none.
+ComPtr<IUADictionary> FindDictionary(IZYMApplicationContext* context, DictionarySource source);
+
+// What a dictionary answered for a text id: its result code, and the text it left.
+struct DictionaryAnswer {
+  HRESULT result;
+  std::wstring text;
+};
+// The one way texts are asked of the product's translator.
+DictionaryAnswer AskDictionary(IUADictionary& dictionary, const std::wstring& textId);
+
 class CZYMUtils {
  public:
   // Client names that modules pass to Initialize.
@@ -33,8 +48,6 @@ class CZYMUtils {
   std::wstring Translate(const std::wstring& textId);
 
  private:
-  void FindDictionary();
-
   ComPtr<IZYMApplicationContext> context_;
   ComPtr<IUADictionary> dictionary_;
   bool initialized_ = false;

@@ -68,6 +68,9 @@ class KXUAButtonSkin : public Control {
   // `selector` is a SkinState; other values change nothing.
   void SetBkGndColor(int selector, Color color);
   void SetFontColor(int selector, Color color);
+  // The colours set for `state`; nothing where the state shows the default.
+  std::optional<Color> BkGndColorOf(SkinState state) const { return background_[static_cast<std::size_t>(state)]; }
+  std::optional<Color> FontColorOf(SkinState state) const { return font_[static_cast<std::size_t>(state)]; }
   void SetFillColor(Color color);
   void SetBorderColor(Color color);
   void SetAlignment(TextAlignment alignment);

@@ -39,6 +39,10 @@ class KXUAResourcePath : public Component {
   // The factory every resource path uses to open its path.
   static void SetPictureSourceFactory(PictureSourceFactory factory);
 
+  // What the layout says the pictures are: a folder or a module, named as the
+  // product installs it. The frame turns it into the real path when created.
+  const std::wstring& DesignPath() const { return designPath_; }
+  void SetDesignPath(const std::wstring& path) { designPath_ = path; }
   const std::wstring& ResourcePath() const { return path_; }
   // Points the component at `path` and opens it through the factory.
   void SetPathResource(const std::wstring& path);
@@ -48,6 +52,7 @@ class KXUAResourcePath : public Component {
   std::shared_ptr<const platform::Bitmap> Png(int resourceId);
 
  private:
+  std::wstring designPath_;
   std::wstring path_;
   std::shared_ptr<PictureSource> source_;
 };

@@ -46,6 +46,25 @@ void Label::SetTransparent(bool on) {
   Invalidate();
 }
 
+void Label::SetShowAccelChar(bool on) {
+  if (on == showAccelChar_) return;
+  showAccelChar_ = on;
+  Refit();
+}
+
+std::wstring Label::DisplayText() const {
+  const std::wstring& caption = Caption();
+  if (!showAccelChar_ || caption.find(L'&') == std::wstring::npos) return caption;
+  std::wstring shown;
+  shown.reserve(caption.size());
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    // The access key is not underlined: toasts take no keyboard focus to use it.
+    if (caption[i] == L'&' && i + 1 < caption.size()) ++i;
+    shown += caption[i];
+  }
+  return shown;
+}
+
 std::uint32_t Label::Format() const {
   std::uint32_t format = 0;
   if (alignment_ == TextAlignment::Center) format |= tf::Center;
@@ -61,14 +80,14 @@ std::uint32_t Label::Format() const {
 Size Label::PreferredSize(int width, int height) {
   const platform::Font font = Font();
   auto measure = [&](const std::wstring& s) { return platform::Get().MeasureText(font, s); };
-  const Size text = platform::TextBlockSize(measure, Caption(), width, Format());
+  const Size text = platform::TextBlockSize(measure, DisplayText(), width, Format());
   // A wrapping label keeps its width and grows downwards.
   return {wordWrap_ ? width : text.width, text.height};
 }
 
 void Label::Paint(platform::Canvas& canvas, const Rect& bounds) {
   if (!transparent_) canvas.FillRect(bounds, GetColor());
-  canvas.DrawText(bounds, Font(), FontColor(), Caption(), Format());
+  canvas.DrawText(bounds, Font(), FontColor(), DisplayText(), Format());
 }
 
 }  // namespace kxua::ui

@@ -31,6 +31,14 @@ class Label : public Control {
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool on);
 
+  // As the runtime's labels show their captions: "&&" shows one "&", and a single
+  // "&" marks the next character as the access key and is not shown. Off, the
+  // caption shows as it is.
+  bool ShowAccelChar() const { return showAccelChar_; }
+  void SetShowAccelChar(bool on);
+  // The caption as the label shows it.
+  std::wstring DisplayText() const;
+
   // The text_format flags the label draws with.
   std::uint32_t Format() const;
   void Paint(platform::Canvas& canvas, const Rect& bounds) override;
@@ -46,6 +54,7 @@ class Label : public Control {
   TextAlignment alignment_ = TextAlignment::Left;
   VerticalLayout layout_ = VerticalLayout::Top;
   bool transparent_ = true;
+  bool showAccelChar_ = true;
 };
 
 }  // namespace kxua::ui

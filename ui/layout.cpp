@@ -175,29 +175,50 @@ std::string TextOf(const Node& node, const char* key) {
   return it->get<std::string>();
 }
 
+// One layout of the chain being loaded, parsed.
+struct Level {
+  const LayoutSource* source;
+  Parsed parsed;
+  Node top;
+};
+
 class Loader final : public LayoutContext {
  public:
-  Loader(const LayoutSource& source, Component& root, const HandlerLookup& handlers,
+  // `chain` runs from the layout the others extend to the root's own.
+  Loader(std::vector<const LayoutSource*> chain, Component& root, const HandlerLookup& handlers,
          const ClassRegistry& classes)
-      : source_(source), root_(root), handlers_(handlers), classes_(classes) {}
+      : chain_(std::move(chain)), root_(root), handlers_(handlers), classes_(classes) {}
 
   void Run() {
-    Parsed parsed = Parse(source_);
-    std::size_t next = 0;
-    Node top = Index(parsed.document, parsed.keyLines, next, source_, 1);
-    top.component = &root_;
-    CheckRoot(top);
-    for (Node& child : top.children) Create(child, &root_);
+    std::vector<Level> levels;
+    levels.reserve(chain_.size());  // nodes point into the parsed documents
+    for (const LayoutSource* source : chain_) {
+      levels.push_back({source, Parse(*source), {}});
+      Level& level = levels.back();
+      std::size_t next = 0;
+      level.top = Index(level.parsed.document, level.parsed.keyLines, next, *source, 1);
+      level.top.component = &root_;
+    }
+    CheckRoot(levels);
+    for (Level& level : levels) {
+      source_ = level.source;
+      ownComponents_.clear();
+      for (Node& child : level.top.children) Create(child, &root_);
+    }
     // Fitted once every property is in, the deepest controls first.
     std::vector<Control*> held;
-    Hold(top, held);
+    for (Level& level : levels) Hold(level.top, held);
     struct Release {
       std::vector<Control*>& held;
       ~Release() {
         for (auto it = held.rbegin(); it != held.rend(); ++it) (*it)->ResumeAutoSize();
       }
     } release{held};
-    Apply(top);
+    // The layouts extended first: what a layout says of a component it inherits wins.
+    for (Level& level : levels) {
+      source_ = level.source;
+      Apply(level.top);
+    }
   }
 
   Component& Resolve(const std::string& name) override {
@@ -215,10 +236,12 @@ class Loader final : public LayoutContext {
  private:
   [[noreturn]] void Fail(const Node& node, const char* key, const std::string& message) {
     auto it = node.keyLines.find(key);
-    throw LayoutError(source_.path, it != node.keyLines.end() ? it->second : node.line, message);
+    throw LayoutError(source_->path, it != node.keyLines.end() ? it->second : node.line, message);
   }
 
-  void CheckRoot(const Node& top) {
+  void CheckRoot(std::vector<Level>& levels) {
+    const Node& top = levels.back().top;
+    source_ = levels.back().source;
     const std::string declared = TextOf(top, "class");
     const std::string inherits = TextOf(top, "inherits");
     const std::wstring className = root_.ClassName();
@@ -226,31 +249,49 @@ class Loader final : public LayoutContext {
     if (declared.empty()) Fail(top, "class", "the root has no \"class\"");
     if (declared != actual && inherits != actual)
       Fail(top, "class", "the layout is for " + declared + ", not " + actual);
-    // A frame's own class is not registered: its properties are its base class's.
-    rootClass_ = classes_.Find(declared);
-    if (rootClass_ == nullptr) rootClass_ = classes_.Find(inherits);
+    // A frame's own class is not registered: its properties are those of the first
+    // registered class it descends from.
+    for (auto level = levels.rbegin(); level != levels.rend() && rootClass_ == nullptr; ++level) {
+      rootClass_ = classes_.Find(TextOf(level->top, "class"));
+      if (rootClass_ == nullptr) rootClass_ = classes_.Find(TextOf(level->top, "inherits"));
+    }
     if (rootClass_ == nullptr) Fail(top, "class", "unknown class " + declared);
   }
 
   void Create(Node& node, Component* parent) {
+    const std::string name = TextOf(node, "name");
+    if (name == "\x01") Fail(node, "name", "\"name\" is text");
+    Component* inherited = name.empty() ? nullptr : root_.FindComponent(WideFromUtf8(name));
+    if (inherited != nullptr) return Extend(node, *inherited);
     const std::string className = TextOf(node, "class");
     if (className.empty()) Fail(node, "class", "a component without \"class\"");
     const ClassInfo* info = classes_.Find(className);
     if (info == nullptr || !info->create) Fail(node, "class", "unknown class " + className);
-    const std::string name = TextOf(node, "name");
-    if (name == "\x01") Fail(node, "name", "\"name\" is text");
-    if (!name.empty() && root_.FindComponent(WideFromUtf8(name)) != nullptr)
-      Fail(node, "name", "the name " + name + " is used twice");
     Component* component = info->create(&root_);
     component->SetName(WideFromUtf8(name));
     node.component = component;
     infos_[component] = info;
+    classNames_[component] = className;
+    ownComponents_.insert(component);
     if (auto* control = dynamic_cast<Control*>(component)) {
       auto* parentControl = dynamic_cast<Control*>(parent);
       if (parentControl == nullptr) Fail(node, "class", "a control inside a component that is not one");
       control->SetParent(parentControl);
     }
     for (Node& child : node.children) Create(child, component);
+  }
+
+  // A component a layout further down the chain made: this layout sets more of its
+  // properties and may add controls inside it, but keeps its class and its place.
+  void Extend(Node& node, Component& inherited) {
+    // Names compare without case, as the component finder does.
+    if (classNames_.count(&inherited) == 0 || !ownComponents_.insert(&inherited).second)
+      Fail(node, "name", "the name " + TextOf(node, "name") + " is used twice");
+    const std::string className = TextOf(node, "class");
+    if (!className.empty() && className != classNames_[&inherited])
+      Fail(node, "class", "an inherited " + classNames_[&inherited] + " stays one");
+    node.component = &inherited;
+    for (Node& child : node.children) Create(child, &inherited);
   }
 
   static void Hold(Node& node, std::vector<Control*>& held) {
@@ -272,8 +313,11 @@ class Loader final : public LayoutContext {
     for (const auto& [property, value] : properties) {
       const std::string top = property.substr(0, property.find('.'));
       auto setter = info->properties.find(property);
-      if (setter == info->properties.end())
-        Fail(node, top.c_str(), "unknown property " + property + " of " + TextOf(node, "class"));
+      if (setter == info->properties.end()) {
+        const std::string className =
+            node.component == &root_ ? TextOf(node, "class") : classNames_[node.component];
+        Fail(node, top.c_str(), "unknown property " + property + " of " + className);
+      }
       try {
         setter->second(*node.component, *value, *this);
       } catch (const PropertyError& error) {
@@ -295,13 +339,34 @@ class Loader final : public LayoutContext {
       Flatten(name + "." + it.key(), it.value(), top, out);
   }
 
-  const LayoutSource& source_;
+  const std::vector<const LayoutSource*> chain_;
+  const LayoutSource* source_ = nullptr;  // the layout being worked on, for messages
   Component& root_;
   const HandlerLookup& handlers_;
   const ClassRegistry& classes_;
   const ClassInfo* rootClass_ = nullptr;
   std::map<Component*, const ClassInfo*> infos_;
+  std::map<Component*, std::string> classNames_;  // as the layouts named them
+  std::set<Component*> ownComponents_;            // made or extended by this layout
 };
+
+// The root class a layout declares, read once per layout: frames look theirs up
+// every time one is created. Layouts live as long as the program (embedded, or
+// constant texts): their text names them.
+const LayoutRoot& CachedRoot(const LayoutSource& source) {
+  static std::mutex mutex;
+  static std::map<const char*, LayoutRoot> roots;
+  std::lock_guard<std::mutex> lock(mutex);
+  auto it = roots.find(source.text);
+  if (it == roots.end()) it = roots.emplace(source.text, ReadLayoutRoot(source)).first;
+  return it->second;
+}
+
+const LayoutSource* FindIn(const std::vector<LayoutSource>& layouts, const std::string& className) {
+  for (const LayoutSource& source : layouts)
+    if (CachedRoot(source).className == className) return &source;
+  return nullptr;
+}
 
 }  // namespace
 
@@ -321,7 +386,24 @@ void LoadLayout(const LayoutSource& source, Component& root, const HandlerLookup
 
 void LoadLayout(const LayoutSource& source, Component& root, const HandlerLookup& handlers,
                 const ClassRegistry& classes) {
-  Loader(source, root, handlers, classes).Run();
+  Loader({&source}, root, handlers, classes).Run();
+}
+
+void LoadLayoutOf(const std::vector<LayoutSource>& layouts, const std::string& className,
+                  Component& root, const HandlerLookup& handlers) {
+  const ClassRegistry& classes = StandardClasses();
+  std::vector<const LayoutSource*> chain{&FindLayout(layouts, className)};
+  // A toolkit class ends the chain: a sample layout of a plain TFrame is no base.
+  for (;;) {
+    const std::string& inherits = CachedRoot(*chain.back()).inherits;
+    const LayoutSource* base = classes.Find(inherits) != nullptr ? nullptr : FindIn(layouts, inherits);
+    if (base == nullptr) break;
+    if (std::find(chain.begin(), chain.end(), base) != chain.end())
+      throw LayoutError(chain.back()->path, 1, "the layout inherits itself");
+    chain.push_back(base);
+  }
+  std::reverse(chain.begin(), chain.end());
+  Loader(std::move(chain), root, handlers, classes).Run();
 }
 
 LayoutRoot ReadLayoutRoot(const LayoutSource& source) {
@@ -336,15 +418,7 @@ LayoutRoot ReadLayoutRoot(const LayoutSource& source) {
 }
 
 const LayoutSource& FindLayout(const std::vector<LayoutSource>& family, const std::string& className) {
-  // Embedded layouts live as long as the program: their text names them.
-  static std::mutex mutex;
-  static std::map<const char*, std::string> rootClasses;
-  std::lock_guard<std::mutex> lock(mutex);
-  for (const LayoutSource& source : family) {
-    auto it = rootClasses.find(source.text);
-    if (it == rootClasses.end()) it = rootClasses.emplace(source.text, ReadLayoutRoot(source).className).first;
-    if (it->second == className) return source;
-  }
+  if (const LayoutSource* source = FindIn(family, className)) return *source;
   throw LayoutError(className, 0, "no layout for this class");
 }
 

@@ -55,6 +55,17 @@ void LoadLayout(const LayoutSource& source, Component& root, const HandlerLookup
 void LoadLayout(const LayoutSource& source, Component& root, const HandlerLookup& handlers,
                 const ClassRegistry& classes);
 
+// Loads the layout of `className` from `layouts` the way form inheritance works:
+// when its "inherits" names the class of another layout of `layouts`, that layout
+// (and what it inherits in turn) is loaded first. A component a layout names that
+// an inherited layout made is the same component: the layout sets more of its
+// properties (its own win) and may add controls inside it; it keeps its class,
+// which the layout may leave out or must repeat unchanged. Any other name makes a
+// new component. The texts of `layouts` must live as long as the program, as
+// embedded layouts do. Throws LayoutError.
+void LoadLayoutOf(const std::vector<LayoutSource>& layouts, const std::string& className,
+                  Component& root, const HandlerLookup& handlers);
+
 // The root class a layout declares ("class", and "inherits" when present).
 struct LayoutRoot {
   std::string className;

@@ -167,6 +167,8 @@ PropertyTable ControlProperties() {
       As<Control>(c).SetConstraints(k);
     };
   }
+  // Every frame paints its controls double-buffered already; layouts still say so.
+  t["DoubleBuffered"] = [](Component&, const Json& v, LayoutContext&) { Bool(v); };
   t["Visible"] = [](Component& c, const Json& v, LayoutContext&) { As<Control>(c).SetVisible(Bool(v)); };
   t["Enabled"] = [](Component& c, const Json& v, LayoutContext&) { As<Control>(c).SetEnabled(Bool(v)); };
   t["Color"] = [](Component& c, const Json& v, LayoutContext&) { As<Control>(c).SetColor(ColorOf(v)); };
@@ -235,6 +237,7 @@ PropertyTable LabelProperties() {
   t["Alignment"] = [](Component& c, const Json& v, LayoutContext&) { As<Label>(c).SetAlignment(EnumOf(v, kAlignments)); };
   t["Layout"] = [](Component& c, const Json& v, LayoutContext&) { As<Label>(c).SetLayout(EnumOf(v, kLayouts)); };
   t["Transparent"] = [](Component& c, const Json& v, LayoutContext&) { As<Label>(c).SetTransparent(Bool(v)); };
+  t["ShowAccelChar"] = [](Component& c, const Json& v, LayoutContext&) { As<Label>(c).SetShowAccelChar(Bool(v)); };
   return With(ControlProperties(), t);
 }
 
@@ -491,8 +494,9 @@ void RegisterStandardClasses(ClassRegistry& registry) {
   registry.Register("TKXUAColors", {Make<KXUAColors>(), ColorsProperties()});
   registry.Register("TKXUAResourcePath",
                     {Make<KXUAResourcePath>(),
-                     // The design-time path; the frame sets the real one when created.
-                     {{"ResourcePath", [](Component&, const Json& v, LayoutContext&) { Text(v); }}}});
+                     {{"ResourcePath", [](Component& c, const Json& v, LayoutContext&) {
+                        As<KXUAResourcePath>(c).SetDesignPath(Text(v));
+                      }}}});
   PropertyTable timer;
   timer["Enabled"] = [](Component& c, const Json& v, LayoutContext&) { As<TimerComponent>(c).SetEnabled(Bool(v)); };
   timer["Interval"] = [](Component& c, const Json& v, LayoutContext&) {

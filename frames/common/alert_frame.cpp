@@ -9,6 +9,7 @@
 #include "model/alert_colors.h"
 #include "model/notification.h"
 #include "model/product_folders.h"
+#include "ui/html_label.h"
 #include "ui/kxua_controls.h"
 #include "ui/timer_component.h"
 
@@ -16,6 +17,8 @@ namespace kxua {
 
 namespace {
 
+// Posted by a frame to itself: fit now that the panels have settled.
+constexpr std::uint32_t kMsgFitPosted = 1424;
 constexpr std::uintptr_t kKeyLeft = 37;
 constexpr std::uintptr_t kKeyRight = 39;
 // The details arrow's pictures.
@@ -25,7 +28,8 @@ constexpr int kDetailsCollapsedPicture = 520;
 constexpr wchar_t kDetailsCollapsedId[] = L"Detalles";
 constexpr wchar_t kDetailsExpandedId[] = L"Ocultar";
 
-// The names layouts give their resource path component.
+// The names layouts give their resource path components. Each points at the
+// resource library when the layout names it, at the images folder otherwise.
 constexpr const wchar_t* kResourcePathNames[] = {L"ImagesPath", L"ResourcePath", L"ResourcesPath"};
 
 }  // namespace
@@ -59,15 +63,15 @@ const std::vector<AlertFrame::ColorRule>& AlertFrame::SharedColors() {
   return rules;
 }
 
-AlertFrame::AlertFrame(const FrameInput& input, Reads reads, std::uint32_t viewingTime)
+AlertFrame::AlertFrame(const FrameInput& input, Reads reads, std::uint32_t viewingTimeMs)
     : ui::Frame(nullptr),
       host_(input.host),
       source_(reads == Reads::List ? input.source : nullptr),
       notification_(reads == Reads::OneNotification ? input.notification : nullptr),
       context_(input.context),
       texts_(input.context),
-      viewingTime_(viewingTime),
-      remaining_(viewingTime),
+      viewingTime_(viewingTimeMs),
+      remaining_(viewingTimeMs),
       findControlMessage_(platform::Get().RegisterMessage(kFindControlMessage)) {
   if (host_ != nullptr) SetParent(host_);
 }
@@ -83,16 +87,19 @@ AlertFrame::~AlertFrame() {
   DestroyComponents();
 }
 
-void AlertFrame::LoadFrame(const std::vector<ui::LayoutSource>& family, const Handlers& own,
+void AlertFrame::LoadFrame(const std::vector<ui::LayoutSource>& layouts, const Handlers& own,
                            const std::vector<ColorRule>& colors) {
   const std::wstring wide = ClassName();
   Handlers handlers = SharedHandlers();
   for (const auto& [name, handler] : own) handlers[name] = handler;
-  ui::LoadLayout(ui::FindLayout(family, std::string(wide.begin(), wide.end())), *this,
-                 ui::HandlersFrom(std::move(handlers)));
+  ui::LoadLayoutOf(layouts, std::string(wide.begin(), wide.end()), *this,
+                   ui::HandlersFrom(std::move(handlers)));
   FindSharedControls();
+  if (viewingTime_ == kUntilAnswered) timerClose_ = nullptr;
   for (const wchar_t* name : kResourcePathNames)
-    if (auto* path = Find<ui::KXUAResourcePath>(name)) path->SetPathResource(GetImagesFolder());
+    if (auto* path = Find<ui::KXUAResourcePath>(name))
+      path->SetPathResource(path->DesignPath() == kResourceLibraryName ? GetResourceLibraryPath()
+                                                                        : GetImagesFolder());
   SetRemaining(viewingTime_);
   if (timerClose_ != nullptr) {
     timerClose_->SetInterval(tickInterval_);
@@ -148,10 +155,23 @@ void AlertFrame::ApplyColors(const std::vector<ColorRule>& rules) {
     ui::Control* control = *rule.control == L'\0' ? this : Find<ui::Control>(rule.control);
     const std::optional<platform::Color> color = LoadedAlertColor(rule.colorId);
     if (control == nullptr || !color) continue;
-    if (rule.part == ColorPart::Background)
-      control->SetColor(*color);
-    else
-      control->SetFontColor(*color);
+    switch (rule.part) {
+      case ColorPart::Background: control->SetColor(*color); break;
+      case ColorPart::Font: control->SetFontColor(*color); break;
+      case ColorPart::Link:
+        if (auto* html = dynamic_cast<ui::HtmlLabel*>(control)) html->SetURLColor(*color);
+        break;
+      case ColorPart::StateBackground:
+      case ColorPart::StateFont:
+        if (auto* skin = dynamic_cast<ui::KXUAButtonSkin*>(control))
+          for (ui::SkinState state : {ui::SkinState::Normal, ui::SkinState::Over, ui::SkinState::Down}) {
+            if (rule.part == ColorPart::StateBackground)
+              skin->SetBkGndColor(static_cast<int>(state), *color);
+            else
+              skin->SetFontColor(static_cast<int>(state), *color);
+          }
+        break;
+    }
   }
 }
 
@@ -163,7 +183,14 @@ bool AlertFrame::CreateFrameWindow() {
 }
 
 void AlertFrame::RequestClose() const {
-  if (host_ != nullptr) host_->PostMessage(kMsgCloseAlert);
+  if (host_ != nullptr) host_->RequestClose();
+}
+
+void AlertFrame::Answer(std::int32_t response) {
+  if (answered_) return;
+  answered_ = true;
+  if (IUINotification* notification = Shown()) notification->SetResponse(response);
+  RequestClose();
 }
 
 bool AlertFrame::TimerRunning() const { return timerClose_ != nullptr && timerClose_->Enabled(); }
@@ -174,10 +201,15 @@ IUINotification* AlertFrame::Shown() const {
 }
 
 void AlertFrame::InitAlert() {
-  if (source_ == nullptr) return;
-  UpdateCounter();
-  if (count_ == 0) return;
-  Show(0);
+  if (source_ != nullptr) {
+    UpdateCounter();
+    if (count_ == 0) return;
+    Show(0);
+  } else if (notification_ != nullptr) {
+    Fill(*notification_);
+  } else {
+    return;
+  }
   ShowProductName(productName_);
 }
 
@@ -201,15 +233,24 @@ void AlertFrame::Show(std::uint32_t index) {
 
 void AlertFrame::SetRemaining(std::uint32_t ms) {
   remaining_ = ms;
-  auto* host = dynamic_cast<AlertHost*>(Parent());
-  if (timerClose_ == nullptr || host == nullptr) return;
-  if (ms >= kFadeTime) {
-    host->SetAlphaBlend(false);
-    host->SetAlphaBlendValue(255);
-  } else {
-    host->SetAlphaBlend(true);
-    host->SetAlphaBlendValue(static_cast<std::uint8_t>(std::uint64_t{ms} * 255 / kFadeTime));
-  }
+  if (timerClose_ != nullptr && host_ != nullptr && fades_) ApplyFade(ms);
+}
+
+void AlertFrame::ApplyFade(std::uint32_t remainingMs) {
+  if (remainingMs >= kFadeTimeMs)
+    host_->SetOpaque();
+  else
+    host_->SetFade(static_cast<std::uint8_t>(std::uint64_t{remainingMs} * 255 / kFadeTimeMs));
+}
+
+void AlertFrame::StartCloseTimer(std::uint32_t viewingTimeMs, Fade fade) {
+  timerClose_ = Find<ui::TimerComponent>(L"TimerClose");
+  if (timerClose_ == nullptr) return;
+  fades_ = fade == Fade::Yes;
+  viewingTime_ = viewingTimeMs;
+  SetRemaining(viewingTime_);
+  timerClose_->SetInterval(tickInterval_);
+  timerClose_->SetEnabled(true);
 }
 
 void AlertFrame::TimerCloseTimer() {
@@ -241,11 +282,8 @@ void AlertFrame::Drag() {
   if (headerLock_ != nullptr) lockLeave = std::exchange(headerLock_->OnMouseLeave, nullptr);
   if (timerClose_ != nullptr) timerClose_->SetEnabled(false);
 
-  platform::Platform& system = platform::Get();
-  system.ReleaseCapture();
   const std::shared_ptr<bool> alive = alive_;
-  if (auto* form = dynamic_cast<ui::Form*>(Parent()))
-    system.SendMessage(form->Handle(), platform::msg::SysCommand, platform::syscommand::DragMove, 0);
+  if (host_ != nullptr) host_->BeginUserMove();
   // The move loop dispatches messages: the host may have freed the frame meanwhile.
   if (!*alive) return;
 
@@ -321,12 +359,23 @@ void AlertFrame::SetDetailsExpanded(bool expanded) {
 }
 
 void AlertFrame::FitHostHeight() {
-  if (auto* form = dynamic_cast<ui::Form*>(Parent())) form->SetHeight(Height());
+  if (host_ != nullptr) host_->FitHeight(Height());
+}
+
+void AlertFrame::PostFit() { PostMessage(kMsgFitPosted); }
+
+void AlertFrame::RunPostedFit() {
+  if (!built_ || fitting_ || host_ == nullptr) return;
+  fitting_ = true;
+  SuspendAutoSize();
+  FitPosted();
+  ResumeAutoSize();
+  fitting_ = false;
 }
 
 void AlertFrame::FitToPanels(FitRule rule) {
   if (!built_ || fitting_) return;
-  if (dynamic_cast<ui::Form*>(Parent()) == nullptr) return;
+  if (host_ == nullptr) return;
   int height = 0;
   if (rule == FitRule::HeaderAndBody && header_ != nullptr && body_ != nullptr) {
     height = header_->Height() + body_->Height();
@@ -342,11 +391,19 @@ void AlertFrame::FitToPanels(FitRule rule) {
   fitting_ = false;
 }
 
+void AlertFrame::KeyPressed(std::uintptr_t virtualKey) {
+  if (!ArrowKeysPage()) return;
+  if (virtualKey == kKeyLeft && leftArrow_ != nullptr && leftArrow_->Enabled()) PreviousClick();
+  if (virtualKey == kKeyRight && rightArrow_ != nullptr && rightArrow_->Enabled()) NextClick();
+}
+
 std::intptr_t AlertFrame::WndProc(const platform::Message& message) {
-  if (message.id == kMsgFrameKey && ArrowKeysPage()) {
-    // The arrow keys page like the arrows, while the arrow of that way is enabled.
-    if (message.wParam == kKeyLeft && leftArrow_ != nullptr && leftArrow_->Enabled()) PreviousClick();
-    if (message.wParam == kKeyRight && rightArrow_ != nullptr && rightArrow_->Enabled()) NextClick();
+  if (std::optional<std::uintptr_t> key = ForwardedKey(message)) {
+    KeyPressed(*key);
+    return 0;
+  }
+  if (message.id == kMsgFitPosted) {
+    RunPostedFit();
     return 0;
   }
   if (message.id != findControlMessage_ || findControlMessage_ == 0) return ui::Frame::WndProc(message);

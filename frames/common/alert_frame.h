@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "frames/common/alert_constants.h"
 #include "frames/common/alert_host.h"
 #include "frames/common/frame_texts.h"
 #include "kxua/alerts.h"
@@ -40,12 +41,6 @@ class IAlertsForms {
   ~IAlertsForms() = default;
 };
 
-// Posted by a frame to its host window when its alert is finished.
-inline constexpr std::uint32_t kMsgCloseAlert = 0x666;
-// Sent by the host to the shown frame for a key pressed while the toast had the
-// keyboard; the first parameter is the virtual-key code.
-inline constexpr std::uint32_t kMsgFrameKey = 0x1F58;
-
 // What a frame is created from: the alert source and its first notification (the
 // frame keeps whichever it reads), the host window and the context. None is owned.
 struct FrameInput {
@@ -63,11 +58,12 @@ class AlertFrame : public ui::Frame, public IAlertsForms {
     Paging,    // shows a list; new notifications of its list refresh it
     Campaign,  // any other list's alert replaces it
   };
+  // Whether the host window fades out over the end of the viewing time.
+  enum class Fade { Yes, No };
 
-  static constexpr std::uint32_t kDefaultViewingTime = 8000;
-  static constexpr std::uint32_t kDefaultTickInterval = 100;
-  // The toast fades out over the last part of its viewing time.
-  static constexpr std::uint32_t kFadeTime = 3000;
+  // The viewing time of a frame that never closes by itself: it stays until the
+  // user answers or closes it, and its close timer never runs.
+  static constexpr std::uint32_t kUntilAnswered = 0;
 
   ~AlertFrame() override;
 
@@ -77,20 +73,25 @@ class AlertFrame : public ui::Frame, public IAlertsForms {
   // Asked after InitAlert: whether the frame found anything to show.
   virtual bool HasContent() const { return true; }
 
-  // List frames: counts the pending notifications and, when there is one, shows
-  // the first and puts the product's name in the footer.
+  // Shows the first notification and puts the product's name in the footer. A list
+  // frame counts its list first and shows nothing when it is empty; a frame made
+  // for one notification shows that one.
   void InitAlert() override;
   // Counts again and restarts the auto-close; a pause under the mouse stays.
   void RefreshAlerts() override;
 
   // Asks the host window to finish the alert.
   void RequestClose() const;
+  // Gives the product the user's answer on the shown notification and asks to
+  // close. Only the first answer counts: a second click while the close request is
+  // on its way changes nothing.
+  void Answer(std::int32_t response);
 
   // Shows notification `index` of the source (the content stays when the source
   // has none there), restarts the viewing time and updates the counter.
   void Show(std::uint32_t index);
   // The time left before the frame closes itself; while the frame has a timer and
-  // sits in the host window, the last kFadeTime ms fade the window out.
+  // sits in the host window, the last kFadeTimeMs fade the window out.
   void SetRemaining(std::uint32_t ms);
 
   std::uint32_t Count() const { return count_; }
@@ -108,8 +109,10 @@ class AlertFrame : public ui::Frame, public IAlertsForms {
   // notification it was made for.
   enum class Reads { List, OneNotification };
 
-  // How a colour id of the alert colour table is applied to a control.
-  enum class ColorPart { Background, Font };
+  // How a colour id of the alert colour table is applied to a control: its
+  // background, its font, the links of an HTML label, or a skinned button's
+  // background or caption in its normal, hovered and pressed states.
+  enum class ColorPart { Background, Font, Link, StateBackground, StateFont };
   struct ColorRule {
     int colorId;
     ColorPart part;
@@ -120,33 +123,45 @@ class AlertFrame : public ui::Frame, public IAlertsForms {
   // The frame is a child control of `input.host`; without a host it is a window of
   // its own, which nothing fades or resizes. The context gets a reference of the
   // frame's own.
-  AlertFrame(const FrameInput& input, Reads reads, std::uint32_t viewingTime = kDefaultViewingTime);
+  AlertFrame(const FrameInput& input, Reads reads, std::uint32_t viewingTimeMs = kDefaultViewingTimeMs);
   // A frame built in code, without source, context or layout.
   AlertFrame(AlertHost* host, int width, int height);
 
   // Builds the frame, in the order every frame follows: loads the layout of its
-  // class from `family` with the shared handlers and the frame's `own` (which win
-  // on a name both have); points
-  // its resource paths at the product's images; starts the full viewing time and
-  // the timer; applies the colours (the shared rules, then `colors`); creates the
-  // window. A layout error is a programming error and throws ui::LayoutError.
-  void LoadFrame(const std::vector<ui::LayoutSource>& family, const Handlers& own = {},
+  // class from `layouts` (FrameLayouts() for the library's frames, which holds the
+  // common layouts they inherit too), with the shared handlers and the frame's
+  // `own` (which win on a name both have); points its resource paths at the
+  // product's images or resource library; starts the full viewing time and the
+  // timer, unless the frame stays until answered; applies the colours (the shared
+  // rules, then `colors`); creates the window. A layout error is a programming
+  // error and throws ui::LayoutError.
+  void LoadFrame(const std::vector<ui::LayoutSource>& layouts, const Handlers& own = {},
                  const std::vector<ColorRule>& colors = {});
   // Creates the frame's window, hidden, as a child of the host window; LoadFrame
   // does it for frames with a layout.
   bool CreateFrameWindow();
   AlertHost* Host() const { return host_; }
 
+  // Starts the close timer of a frame made to stay until answered: it closes after
+  // `viewingTimeMs` like any other, pausing under the mouse, fading or not.
+  void StartCloseTimer(std::uint32_t viewingTimeMs, Fade fade);
+  // Shows the remaining time as the host window's opacity while the frame fades:
+  // opaque with blending off until the last kFadeTimeMs, then fading out. A frame
+  // that blends all the time overrides it.
+  virtual void ApplyFade(std::uint32_t remainingMs);
+
   // Whether the arrow keys the host forwards page like the arrow buttons. Only the
   // frames that list detections, restored items, dangerous operations or blocked
   // pages do so; the others with arrows page by mouse only.
   virtual bool ArrowKeysPage() const { return false; }
-  // The fill routine of a list frame: shows `notification`.
+  // The fill routine: shows `notification`, the one on screen from now on.
   virtual void Fill(IUINotification& notification) {}
+  // A key press the host forwarded: by default the arrow keys page like the arrow
+  // buttons, while the arrow of that way is enabled, in frames whose keys page.
+  virtual void KeyPressed(std::uintptr_t virtualKey);
 
-  IUIAlertSource* Source() const { return source_; }
-  IUINotification* Notification() const { return notification_; }
-  // The notification on screen: the source's at Index, or the frame's one.
+  // The notification on screen: the list's at Index, or the frame's one; null
+  // when there is none.
   IUINotification* Shown() const;
   IZYMApplicationContext* Context() const { return context_.Get(); }
   FrameTexts& Texts() { return texts_; }
@@ -174,8 +189,16 @@ class AlertFrame : public ui::Frame, public IAlertsForms {
   void SetDetailsExpanded(bool expanded);
   bool DetailsExpanded() const { return detailsExpanded_; }
 
-  // Makes the host window as high as the frame (it adds its edge itself).
+  // Makes the host window as high as the frame.
   void FitHostHeight();
+  // Fits later, once the messages already queued are handled: posts the frame the
+  // message 1424, on which FitPosted runs. An auto-sized frame asks for it from its
+  // resize handlers, so that it fits once its panels have settled.
+  void PostFit();
+  // The deferred fit, run with the frame's own automatic sizing off and its resize
+  // handlers idle, so they do not fight the heights it sets. By default the host
+  // takes the frame's height.
+  virtual void FitPosted() { FitHostHeight(); }
 
   std::intptr_t WndProc(const platform::Message& message) override;
 
@@ -196,6 +219,7 @@ class AlertFrame : public ui::Frame, public IAlertsForms {
   // bottom of the lowest visible panel.
   enum class FitRule { HeaderAndBody, LowestPanel };
   void FitToPanels(FitRule rule);
+  void RunPostedFit();
 
   AlertHost* host_;
   IUIAlertSource* source_ = nullptr;        // not owned
@@ -206,12 +230,14 @@ class AlertFrame : public ui::Frame, public IAlertsForms {
   std::uint32_t index_ = 0;
   std::uint32_t viewingTime_;
   std::uint32_t remaining_;
-  std::uint32_t tickInterval_ = kDefaultTickInterval;
+  std::uint32_t tickInterval_ = kCloseTickMs;
   std::wstring counterFormat_;
   std::uint32_t findControlMessage_;  // tools ask it where a control is
   bool built_ = false;                // the layout is in and the frame set up
   bool fitting_ = false;              // a resize handler is running
   bool detailsExpanded_ = false;
+  bool answered_ = false;
+  bool fades_ = true;
   std::wstring detailsCollapsedText_, detailsExpandedText_;
   ui::Control* detailsBlock_ = nullptr;
   ui::Control* detailsLines_ = nullptr;

@@ -1,8 +1,7 @@
 #include "frames/common/frame_texts.h"
 
-#include "model/automation.h"
-#include "model/services.h"
 #include "model/white_label_catalogue.h"
+#include "model/zym_utils.h"
 #include "ui/html_label.h"
 
 namespace kxua {
@@ -14,15 +13,10 @@ constexpr wchar_t kProductLongName[] = L"STRING_IDS_PRODUCT_LONGNAME";
 std::optional<std::wstring> FrameTexts::Translate(const std::wstring& id) {
   if (!lookedUp_) {
     lookedUp_ = true;
-    if (auto manager = LookUp<IUATranslationSystem>(context_.Get(), progid::TranslatorManager)) {
-      ComPtr<IUADictionary> dictionary;
-      if (SUCCEEDED(manager->GetDictionary(dictionary.Receive()))) dictionary_ = dictionary;
-    }
+    dictionary_ = FindDictionary(context_.Get(), DictionarySource::TranslatorManagerOnly);
   }
   if (!dictionary_) return std::nullopt;
-  BString text;
-  dictionary_->Translate(BString(id).Get(), text.Receive());
-  return text.ToString();
+  return AskDictionary(*dictionary_.Get(), id).text;
 }
 
 void FrameTexts::Show(ui::Control* control, const std::wstring& id) {

@@ -1,6 +1,6 @@
 #include "frames/informative/tfr_administration.h"
 
-#include "frames/informative/layouts.h"
+#include "frames/common/frame_layouts.h"
 #include "kxua/values.h"
 #include "model/actions.h"
 #include "model/product_folders.h"
@@ -9,7 +9,7 @@ namespace kxua {
 
 TfrAdministration::TfrAdministration(const FrameInput& input)
     : AlertFrame(input, Reads::List), resourceLibrary_(kResourceLibraryName) {
-  LoadFrame(InformativeLayouts(),
+  LoadFrame(FrameLayouts(),
             {{"kxzeButtonRebootClick", [this](const ui::Event&) { kxzeButtonRebootClick(); }}});
 }
 

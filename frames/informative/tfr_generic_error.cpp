@@ -1,12 +1,12 @@
 #include "frames/informative/tfr_generic_error.h"
 
-#include "frames/informative/layouts.h"
+#include "frames/common/frame_layouts.h"
 #include "kxua/values.h"
 
 namespace kxua {
 
 TfrGenericError::TfrGenericError(const FrameInput& input) : AlertFrame(input, Reads::List) {
-  LoadFrame(InformativeLayouts());
+  LoadFrame(FrameLayouts());
 }
 
 void TfrGenericError::Fill(IUINotification& notification) {

@@ -1,13 +1,13 @@
 #include "frames/informative/tfr_generic_informative.h"
 
-#include "frames/informative/layouts.h"
+#include "frames/common/frame_layouts.h"
 #include "kxua/values.h"
 
 namespace kxua {
 
 TfrGenericInformative::TfrGenericInformative(const FrameInput& input)
-    : AlertFrame(input, Reads::List, kViewingTime) {
-  LoadFrame(InformativeLayouts(),
+    : AlertFrame(input, Reads::List, kViewingTimeMs) {
+  LoadFrame(FrameLayouts(),
             {{"kxzeButtonRebootClick", [this](const ui::Event&) { kxzeButtonRebootClick(); }}});
 }
 

@@ -8,7 +8,7 @@ namespace kxua {
 
 class TfrGenericInformative final : public AlertFrame {
  public:
-  static constexpr std::uint32_t kViewingTime = 300000;
+  static constexpr std::uint32_t kViewingTimeMs = 300000;
 
   explicit TfrGenericInformative(const FrameInput& input);
 

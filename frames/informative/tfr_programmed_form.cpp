@@ -1,6 +1,6 @@
 #include "frames/informative/tfr_programmed_form.h"
 
-#include "frames/informative/layouts.h"
+#include "frames/common/frame_layouts.h"
 #include "frames/informative/size_text.h"
 #include "kxua/values.h"
 #include "model/notification.h"
@@ -14,23 +14,17 @@ constexpr wchar_t kSizeTemplate[] = L"%s %s";  // the number, then the unit
 }  // namespace
 
 TfrProgrammedForm::TfrProgrammedForm(const FrameInput& input)
-    : AlertFrame(input, Reads::OneNotification) {
-  const auto drag = [this](const ui::Event&) { Drag(); };
-  LoadFrame(InformativeLayouts(),
-            {{"ControlMouseDown", drag},
-             {"ButtonActionClick", [this](const ui::Event&) { ButtonActionClick(); }}});
+    : AlertFrame(input, Reads::OneNotification, kUntilAnswered) {
+  LoadFrame(FrameLayouts(), {{"ButtonActionClick", [this](const ui::Event&) { ButtonActionClick(); }}});
 }
 
-void TfrProgrammedForm::InitAlert() {
-  ShowProductName(Find<ui::Control>(L"lbProductName"));
-  IUINotification* notification = Notification();
-  if (notification == nullptr) return;
-  ShowText(*notification, key::TitleText, L"lbTopText");
-  ShowText(*notification, key::ButtonText, L"ButtonAction");
+void TfrProgrammedForm::Fill(IUINotification& notification) {
+  ShowText(notification, key::TitleText, L"lbTopText");
+  ShowText(notification, key::ButtonText, L"ButtonAction");
 
-  const std::wstring mainText = ReadText(notification, key::MainText, kText);
-  std::wstring taskName = ReadText(notification, key::TaskName, kText);
-  const SizeText size = SizeOf(ReadNumber64(notification, key::BytesSize));
+  const std::wstring mainText = ReadText(&notification, key::MainText, kText);
+  std::wstring taskName = ReadText(&notification, key::TaskName, kText);
+  const SizeText size = SizeOf(ReadNumber64(&notification, key::BytesSize));
   auto* label = Find<ui::Control>(L"labelMainText");
   if (!taskName.empty()) taskName = FitTextToWidth(taskName, label->Font(), label->Width());
   const std::wstring sizeText =

@@ -12,8 +12,8 @@ class TfrProgrammedForm final : public AlertFrame {
 
   std::wstring ClassName() const override { return L"TfrProgrammedForm"; }
 
-  // Fills the frame from its notification.
-  void InitAlert() override;
+ protected:
+  void Fill(IUINotification& notification) override;
 
  private:
   // Runs the notification's ButtonAction object, then asks to close.

@@ -1,6 +1,6 @@
 #include "frames/informative/tfr_synchronization.h"
 
-#include "frames/informative/layouts.h"
+#include "frames/common/frame_layouts.h"
 #include "kxua/values.h"
 #include "model/alert_colors.h"
 #include "model/notification.h"
@@ -14,7 +14,7 @@ constexpr wchar_t kProtectionLine[] = L"Configuración de la protección";
 }  // namespace
 
 TfrSynchronization::TfrSynchronization(const FrameInput& input) : AlertFrame(input, Reads::List) {
-  LoadFrame(InformativeLayouts(), {},
+  LoadFrame(FrameLayouts(), {},
             {{kAlertBodyTextColor, ColorPart::Font, L"lbDetailText"},
              {kAlertBodyTextColor, ColorPart::Font, L"lbDetailText2"},
              {kAlertBodyTextColor, ColorPart::Font, L"labelDetails"}});

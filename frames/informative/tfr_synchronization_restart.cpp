@@ -1,6 +1,6 @@
 #include "frames/informative/tfr_synchronization_restart.h"
 
-#include "frames/informative/layouts.h"
+#include "frames/common/frame_layouts.h"
 #include "kxua/values.h"
 #include "model/actions.h"
 #include "model/notification.h"
@@ -9,34 +9,25 @@
 namespace kxua {
 
 TfrSynchronizationRestart::TfrSynchronizationRestart(const FrameInput& input)
-    : AlertFrame(input, Reads::OneNotification), resourceLibrary_(kResourceLibraryName) {
-  LoadFrame(InformativeLayouts(),
+    : AlertFrame(input, Reads::OneNotification, kUntilAnswered), resourceLibrary_(kResourceLibraryName) {
+  LoadFrame(FrameLayouts(),
             {{"kxzeButtonRebootClick", [this](const ui::Event&) { kxzeButtonRebootClick(); }}});
 }
 
-void TfrSynchronizationRestart::InitAlert() {
-  ShowProductName(Find<ui::Control>(L"lbProductName"));
-  IUINotification* notification = Notification();
-  if (notification == nullptr) return;
-  responseNeeded_ = ReadFlag(notification, key::ResponseNeeded, false);
-  ShowText(*notification, key::TitleText, L"lbTopText");
-  ShowText(*notification, key::MainText, L"labelMainText");
-  ShowText(*notification, key::ButtonText, L"kxzeButtonReboot");
+void TfrSynchronizationRestart::Fill(IUINotification& notification) {
+  responseNeeded_ = ReadFlag(&notification, key::ResponseNeeded, false);
+  ShowText(notification, key::TitleText, L"lbTopText");
+  ShowText(notification, key::MainText, L"labelMainText");
+  ShowText(notification, key::ButtonText, L"kxzeButtonReboot");
 }
 
 void TfrSynchronizationRestart::kxzeButtonRebootClick() {
   // A product that asked for an answer restarts by itself.
-  if (responseNeeded_) {
-    if (Notification() != nullptr) Notification()->SetResponse(ResponseRestartNow);
-  } else {
-    RestartSystem(Context(), RestartArgument::EmptyText);
-  }
+  if (responseNeeded_) return Answer(ResponseRestartNow);
+  RestartSystem(Context(), RestartArgument::EmptyText);
   RequestClose();
 }
 
-void TfrSynchronizationRestart::KXZEBtnCloseClick() {
-  if (Notification() != nullptr) Notification()->SetResponse(ResponseNone);
-  RequestClose();
-}
+void TfrSynchronizationRestart::KXZEBtnCloseClick() { Answer(ResponseNone); }
 
 }  // namespace kxua

@@ -14,11 +14,9 @@ class TfrSynchronizationRestart final : public AlertFrame {
 
   std::wstring ClassName() const override { return L"TfrSynchronizationRestart"; }
 
-  // Puts the product's name in the footer, learns whether the product waits for an
-  // answer, and shows the notification's texts.
-  void InitAlert() override;
-
  protected:
+  // Learns whether the product waits for an answer and shows the texts.
+  void Fill(IUINotification& notification) override;
   void KXZEBtnCloseClick() override;
 
  private:

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "kxua/values.h"
+#include "frames/common/file_properties.h"
 #include "model/actions.h"
 #include "model/automation_error.h"
 #include "platform/sim/sim_platform.h"

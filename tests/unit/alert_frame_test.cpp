@@ -19,6 +19,7 @@
 #include "tests/layouts/paging_frame.h"
 #include "tests/unit/frame_test_host.h"
 #include "tests/unit/ui_test_support.h"
+#include "ui/html_label.h"
 #include "ui/kxua_controls.h"
 #include "ui/panel.h"
 
@@ -155,7 +156,7 @@ class FrameTest : public ::testing::Test {
     const platform::Point at = CentreOf(name);
     sim->MouseMove(frame->Handle(), at.x, at.y);
   }
-  void Key(std::uintptr_t key) { sim->SendMessage(frame->Handle(), kMsgFrameKey, key, 0); }
+  void Key(std::uintptr_t key) { AlertHost::ForwardKey(frame->Handle(), key); }
   const sim::SimWindow& HostWindow() { return *sim->FindWindow(host.Handle()); }
   const std::wstring& Caption(const wchar_t* name) { return Get(name).Caption(); }
   bool Enabled(const wchar_t* name) { return Get(name).Enabled(); }
@@ -186,6 +187,46 @@ TEST_F(FrameTest, OpaqueForFiveSecondsThenFadesAndAsksToCloseOnce) {
   EXPECT_EQ(0, HostWindow().alpha);
   sim->RunFor(5000);
   EXPECT_EQ(1, host.closeRequests) << "one request, however long the host takes";
+}
+
+// A frame that stays until answered unless it starts its close timer itself, and
+// that keeps the host blended even when opaque.
+class SelfTimedFrame final : public AlertFrame {
+ public:
+  explicit SelfTimedFrame(const FrameInput& input) : AlertFrame(input, Reads::List, kUntilAnswered) {
+    LoadFrame(TestLayouts());
+  }
+  std::wstring ClassName() const override { return L"TfrPagingTest"; }
+  using AlertFrame::StartCloseTimer;
+
+ protected:
+  void ApplyFade(std::uint32_t remainingMs) override {
+    const std::uint32_t alpha = remainingMs >= kFadeTimeMs ? 255 : remainingMs * 255 / kFadeTimeMs;
+    Host()->SetFade(static_cast<std::uint8_t>(alpha));
+  }
+};
+
+TEST_F(FrameTest, AFrameStartsItsOwnCloseTimerWithOrWithoutTheFade) {
+  AddNotifications(1);
+  for (const auto fade : {AlertFrame::Fade::No, AlertFrame::Fade::Yes}) {
+    host.closeRequests = 0;
+    host.SetOpaque();
+    SelfTimedFrame timed({&host, &source, nullptr, product.Context()});
+    timed.InitAlert();
+    EXPECT_FALSE(timed.TimerRunning());
+    sim->RunFor(60000);
+    EXPECT_EQ(0, host.closeRequests) << "until answered, by default";
+
+    timed.StartCloseTimer(4000, fade);
+    EXPECT_TRUE(timed.TimerRunning());
+    EXPECT_EQ(fade == AlertFrame::Fade::Yes, HostWindow().alphaEnabled) << "the hook blends at 255";
+    sim->RunFor(2500);
+    EXPECT_EQ(fade == AlertFrame::Fade::Yes ? 127 : 255, HostWindow().alpha);
+    sim->RunFor(1499);
+    EXPECT_EQ(0, host.closeRequests);
+    sim->RunFor(1);
+    EXPECT_EQ(1, host.closeRequests);
+  }
 }
 
 TEST_F(FrameTest, HoverPausesAtFullOpacityAndLeavingStartsTheFullTimeAgain) {
@@ -372,12 +413,84 @@ TEST_F(FrameTest, ClosingAsksTheHost) {
   EXPECT_EQ(1, host.closeRequests);
 }
 
+TEST_F(FrameTest, AnAnswerGoesOnceToTheShownNotificationOfAListAndAsksToClose) {
+  AddNotifications(2);
+  Make();
+  const platform::Point right = CentreOf(L"KXZEBtnRArrow");
+  sim->Click(frame->Handle(), right.x, right.y);
+  ASSERT_EQ(1u, frame->Index());
+  frame->Answer(ResponseDeny);
+  frame->Answer(ResponseAllow);  // a second click before the host frees the frame
+  sim->RunFor(0);
+  EXPECT_TRUE(source.At(0)->Responses().empty());
+  EXPECT_EQ(std::vector<std::int32_t>{ResponseDeny}, source.At(1)->Responses());
+  EXPECT_EQ(1, host.closeRequests);
+}
+
 TEST_F(FrameTest, AGrowingBodyGrowsTheFrameAndTheHost) {
   AddNotifications(1);
   Make();
   Get(L"Panel5").SetHeight(140);
   EXPECT_EQ(200, frame->Height());
   EXPECT_EQ(200, host.Height()) << "a host that is no toast window takes the height as it is";
+}
+
+// A frame that grows itself when the deferred fit runs.
+class DeferredFitFrame final : public AlertFrame {
+ public:
+  explicit DeferredFitFrame(const FrameInput& input) : AlertFrame(input, Reads::List) {
+    LoadFrame(TestLayouts());
+  }
+  std::wstring ClassName() const override { return L"TfrPagingTest"; }
+  using AlertFrame::PostFit;
+  bool autoSizeDuringFit = true;
+
+ protected:
+  void FitPosted() override {
+    SetAutoSize(true);  // an auto-sized root: held off while the fit sets heights
+    SetHeight(123);
+    autoSizeDuringFit = Height() != 123;
+    FitHostHeight();
+  }
+};
+
+TEST_F(FrameTest, APostedFitRunsOnceTheQueuedMessagesAreHandled) {
+  AddNotifications(1);
+  DeferredFitFrame fitted({&host, &source, nullptr, product.Context()});
+  const int before = host.Height();
+  fitted.PostFit();
+  EXPECT_EQ(before, host.Height()) << "not yet";
+  sim->RunFor(0);
+  EXPECT_EQ(123, host.Height());
+  EXPECT_FALSE(fitted.autoSizeDuringFit);
+}
+
+// A frame that colours its links and its close button's states by colour id.
+class LinkColourFrame final : public AlertFrame {
+ public:
+  explicit LinkColourFrame(const FrameInput& input) : AlertFrame(input, Reads::List) {
+    LoadFrame(TestLayouts(), {},
+              {{kAlertBodyTextColor, ColorPart::Link, L"Text1"},
+               {kAlertTitleBackColor, ColorPart::StateBackground, L"KXZEBtnClose"},
+               {kAlertTitleTextColor, ColorPart::StateFont, L"KXZEBtnClose"}});
+  }
+  std::wstring ClassName() const override { return L"TfrPagingTest"; }
+};
+
+TEST_F(FrameTest, LinksAndTheCloseButtonsStatesTakeColoursById) {
+  testbed::InstallDemoBrand(*sim, testbed::FileForm::Plain);
+  LoadAlertColors();
+  {
+    LinkColourFrame coloured({&host, &source, nullptr, product.Context()});
+    EXPECT_EQ(AlertColor(kAlertBodyTextColor), test::Get<ui::HtmlLabel>(coloured, L"Text1").URLColor());
+    auto& close = test::Get<ui::KXUAButtonSkin>(coloured, L"KXZEBtnClose");
+    for (ui::SkinState state : {ui::SkinState::Normal, ui::SkinState::Over, ui::SkinState::Down}) {
+      EXPECT_EQ(AlertColor(kAlertTitleBackColor), close.BkGndColorOf(state));
+      EXPECT_EQ(AlertColor(kAlertTitleTextColor), close.FontColorOf(state));
+    }
+    EXPECT_EQ(std::nullopt, close.BkGndColorOf(ui::SkinState::Disabled)) << "three states, not the fourth";
+  }
+  ResetAlertColorsForTests();
 }
 
 class StackedFrame final : public AlertFrame {
@@ -451,6 +564,9 @@ TEST_F(FrameTest, TakesTheProductsColoursImagesAndName) {
   EXPECT_EQ(AlertColor(kAlertButtonTextColor), Get(L"KXZEBtnRArrow").FontColor());
   EXPECT_NE(AlertColor(kAlertTitleBackColor), AlertColor(kAlertBodyBackColor));
   EXPECT_EQ(GetImagesFolder(), Get<ui::KXUAResourcePath>(L"ImagesPath").ResourcePath());
+  EXPECT_EQ(GetResourceLibraryPath(), Get<ui::KXUAResourcePath>(L"ResourcesPath").ResourcePath())
+      << "the layout names the resource library: pictures such as the risk levels are there";
+  EXPECT_NE(GetImagesFolder(), GetResourceLibraryPath());
   EXPECT_EQ(L"Harbor Guard Seguridad en Internet", Caption(L"lbProductName"));
   frame.reset();
   WhiteLabelCatalogue::ResetForTests();

@@ -2,13 +2,13 @@
 // press elsewhere closes it; and translation reaches their items.
 #include <gtest/gtest.h>
 
+#include "frames/common/translate_components.h"
 #include "model/zym_utils.h"
 #include "testbed/application_context.h"
 #include "testbed/translator.h"
 #include "tests/unit/ui_test_support.h"
 #include "ui/combo_box.h"
 #include "ui/menu.h"
-#include "ui/translate_components.h"
 
 namespace kxua {
 namespace {
@@ -111,7 +111,7 @@ TEST_F(ComboMenuTest, TranslationReachesItemsAndMakesAdvancedCombosOwnerDrawn) {
   open->Add(recent);
   menu->Add(open);
 
-  ui::TranslateComponents(utils, &frame);
+  TranslateComponents(utils, &frame);
   EXPECT_EQ((std::vector<std::wstring>{L"One", L"Two", L"Tres"}), combo->Items());
   EXPECT_EQ(ui::ComboStyle::DropDownList, combo->Style());
   EXPECT_EQ((std::vector<std::wstring>{L"Two\r\n", L"Nada"}), advanced->Items());

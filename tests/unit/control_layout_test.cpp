@@ -2,6 +2,8 @@
 // simulation's fixed text metrics (Tahoma -11: 6 pixels a character, 14 a line).
 #include <gtest/gtest.h>
 
+#include <cwchar>
+
 #include "tests/unit/ui_test_support.h"
 #include "ui/label.h"
 #include "ui/panel.h"
@@ -100,6 +102,32 @@ TEST(ControlSetters, DoOneThingAndTellWhoListens) {
   label->SetAutoSize(false);
   label->SetCaption(L"abcdef");
   EXPECT_EQ(label->Width(), 18) << "no longer sized to its text";
+}
+
+TEST(LabelCaption, AmpersandsShowAsTheRuntimeShowsThem) {
+  sim::ScopedSimPlatform sim;
+  ui::Panel parent(nullptr);
+  auto* label = new ui::Label(&parent);
+  label->SetParent(&parent);
+  struct Case {
+    const wchar_t* caption;
+    const wchar_t* shown;
+  } cases[] = {
+      {L"Tom && Jerry", L"Tom & Jerry"},  // an address or reason doubled by its frame
+      {L"&Save", L"Save"},                // an access key
+      {L"&&&x", L"&x"},
+      {L"a&", L"a&"},  // nothing follows: it stays
+      {L"plain", L"plain"},
+  };
+  for (const Case& c : cases) {
+    label->SetCaption(c.caption);
+    EXPECT_EQ(c.shown, label->DisplayText()) << c.caption;
+    EXPECT_EQ(6 * static_cast<int>(std::wcslen(c.shown)), label->Width()) << "sized to what it shows";
+  }
+  label->SetShowAccelChar(false);
+  EXPECT_EQ(L"plain", label->DisplayText());
+  label->SetCaption(L"Tom && Jerry");
+  EXPECT_EQ(L"Tom && Jerry", label->DisplayText());
 }
 
 TEST(AutoSizedFrame, TakesTheHeightOfItsStackedPanels) {

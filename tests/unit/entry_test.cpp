@@ -148,19 +148,37 @@ TEST_F(EntryTest, ContextWithoutTheInterfaceIsReportedAndTheRunGoesOn) {
   notAContext->Release();
 }
 
-TEST_F(EntryTest, ManagerMissingOrDeliveringNothingEndsTheRun) {
+TEST_F(EntryTest, ManagerMissingOrDeliveringNoSingleAlertEndsTheRun) {
   EXPECT_EQ(0, Run(nullptr));
   EXPECT_FALSE(sim->Deadlocked());
 
-  for (std::int32_t list : {ListAlerts, ListNotifications}) {
-    testbed::AlertsManager silent;
-    silent.Add(list, Alert(0));
-    silent.SetDeliverNothing(true);
-    EXPECT_EQ(0, Run(&silent)) << "list " << list;
-    EXPECT_FALSE(sim->Deadlocked());
-    EXPECT_EQ(1u, silent.Pending(list)) << "an alert never shown must stay pending";
-    EXPECT_TRUE(silent.Removals().empty());
-  }
+  testbed::AlertsManager silent;
+  silent.Add(ListAlerts, Alert(0));
+  silent.SetDeliverNothing(true);
+  EXPECT_EQ(0, Run(&silent));
+  EXPECT_FALSE(sim->Deadlocked());
+  EXPECT_EQ(1u, silent.Pending(ListAlerts)) << "an alert never shown must stay pending";
+  EXPECT_TRUE(silent.Removals().empty());
+}
+
+TEST_F(EntryTest, AGroupedNotificationNotDeliveredIsTriedAgainAtTheNextSignal) {
+  ScopedFrame paging(ListNotifications, notifications_form::TfrGenericMalware, TestFrame::Paging);
+  manager.AddNotification(Alert(notifications_form::TfrGenericMalware));
+  manager.SetDeliverNothing(true);
+  sim->At(500, [this] {
+    EXPECT_EQ(nullptr, Host().CurrentFrame()) << "nothing delivered, nothing shown";
+    EXPECT_TRUE(manager.Removals().empty());
+    manager.SetDeliverNothing(false);
+    manager.CallBack()->OnAlertsChanged();
+  });
+  sim->At(520, [this] {
+    ASSERT_NE(nullptr, Host().CurrentFrame()) << "the run went on and the signal showed it";
+    Host().CurrentFrame()->RequestClose();
+  });
+  EXPECT_EQ(0, Run());
+  EXPECT_EQ(1, TestFrame::log.created);
+  EXPECT_EQ(1u, manager.Removals().size());
+  EXPECT_GE(sim->TickCount(), 520u);
 }
 
 TEST_F(EntryTest, AlertsWithoutAFrameAreRemovedUnshown) {

@@ -19,7 +19,7 @@ class FrameTestHost final : public AlertHost {
 
  protected:
   std::intptr_t WndProc(const platform::Message& message) override {
-    if (message.id == kMsgCloseAlert) {
+    if (IsCloseRequest(message)) {
       ++closeRequests;
       return 0;
     }

@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "frames/common/frame_layouts.h"
 #include "host/layouts.h"
 #include "tests/unit/ui_test_support.h"
 #include "ui/combo_box.h"
@@ -49,6 +50,20 @@ TEST(Layouts, EveryLayoutLoads) {
     test::HandlerLog log;
     EXPECT_NO_THROW(ui::LoadLayout(source, *root, log.Lookup()));
     EXPECT_FALSE(root->Components().empty());
+  }
+}
+
+TEST(Layouts, EveryFrameLayoutLoadsOnTheLayoutsItInherits) {
+  sim::ScopedSimPlatform sim;
+  const std::vector<ui::LayoutSource> layouts = FrameLayouts();
+  ASSERT_GE(layouts.size(), 7u);
+  for (const ui::LayoutSource& source : layouts) {
+    SCOPED_TRACE(source.path);
+    const std::string className = ui::ReadLayoutRoot(source).className;
+    test::LayoutFrame frame(std::wstring(className.begin(), className.end()), 0);
+    test::HandlerLog log;
+    EXPECT_NO_THROW(ui::LoadLayoutOf(layouts, className, frame, log.Lookup()));
+    EXPECT_NE(nullptr, frame.FindComponent(L"lbProductName")) << "every frame has the footer";
   }
 }
 
@@ -153,6 +168,9 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"bad value",
                   "{\"class\": \"TfrTest\", \"inherits\": \"TFrame\",\n \"Width\": \"wide\"}",
                   2, "Width: expects a whole number"},
+        ErrorCase{"double buffering that is no flag",
+                  "{\"class\": \"TfrTest\", \"inherits\": \"TFrame\", \"DoubleBuffered\": true, \"children\": [\n {\"class\": \"TPanel\",\n  \"DoubleBuffered\": 1}]}",
+                  3, "DoubleBuffered: expects true or false"},
         ErrorCase{"bad enumeration",
                   "{\"class\": \"TfrTest\", \"inherits\": \"TFrame\",\n \"Align\": \"alMiddle\"}",
                   2, "unknown value alMiddle"},
@@ -180,6 +198,97 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"control in a component",
                   "{\"class\": \"TfrTest\", \"inherits\": \"TFrame\", \"children\": [\n {\"class\": \"TTimer\", \"children\": [\n  {\"class\": \"TLabel\"}]}]}",
                   3, "a control inside a component that is not one"}));
+
+// ---------------------------------------------------------------------------
+// Inheritance. The texts live as long as the program, as embedded layouts do.
+
+constexpr char kBaseLayout[] =
+    "{\"class\": \"TBaseTest\", \"inherits\": \"TFrame\", \"Width\": 300, \"Height\": 100,\n"
+    " \"children\": [\n"
+    "  {\"class\": \"TPanel\", \"name\": \"Header\", \"Align\": \"alTop\", \"Height\": 20, \"children\": [\n"
+    "   {\"class\": \"TLabel\", \"name\": \"Title\", \"Caption\": \"Base\", \"OnClick\": \"TitleClick\"}]},\n"
+    "  {\"class\": \"TPanel\", \"name\": \"Body\", \"Align\": \"alClient\", \"children\": [\n"
+    "   {\"class\": \"TPanel\", \"name\": \"Footer\", \"Align\": \"alBottom\", \"Height\": 10}]}]}";
+constexpr char kDerivedLayout[] =
+    "{\"class\": \"TfrDerivedTest\", \"inherits\": \"TBaseTest\", \"Height\": 150, \"children\": [\n"
+    " {\"name\": \"title\", \"Caption\": \"Own\"},\n"
+    " {\"class\": \"TPanel\", \"name\": \"Body\", \"children\": [\n"
+    "  {\"class\": \"TLabel\", \"name\": \"Text\", \"Caption\": \"Texto\"}]},\n"
+    " {\"class\": \"TPanel\", \"name\": \"Extra\", \"Align\": \"alBottom\", \"Height\": 5}]}";
+
+TEST(LayoutInheritance, AFrameLayoutHoldsOnlyWhatItAddsOrChanges) {
+  sim::ScopedSimPlatform sim;
+  const std::vector<ui::LayoutSource> layouts = {
+      {"derived.json", kDerivedLayout, sizeof kDerivedLayout - 1},
+      {"base.json", kBaseLayout, sizeof kBaseLayout - 1}};
+  test::LayoutFrame frame(L"TfrDerivedTest", 0);
+  test::HandlerLog log;
+  ui::LoadLayoutOf(layouts, "TfrDerivedTest", frame, log.Lookup());
+  EXPECT_EQ((platform::Rect{0, 0, 300, 150}), frame.BoundsRect()) << "the base's width, its own height";
+  ui::Control& title = test::Get(frame, L"Title");
+  EXPECT_EQ(L"Own", title.Caption()) << "named in any case, at any depth";
+  EXPECT_EQ(&test::Get(frame, L"Header"), title.Parent()) << "an inherited control keeps its place";
+  EXPECT_TRUE(title.OnClick) << "and its handlers";
+  EXPECT_EQ(&test::Get(frame, L"Body"), test::Get(frame, L"Text").Parent());
+  EXPECT_EQ(&test::Get(frame, L"Body"), test::Get(frame, L"Footer").Parent());
+  EXPECT_EQ(&frame, test::Get(frame, L"Extra").Parent());
+  EXPECT_EQ(6u, frame.Components().size()) << "Header, Title, Body, Footer, Text, Extra: a name made once";
+}
+
+TEST(LayoutInheritance, MistakesNameTheInheritingFile) {
+  sim::ScopedSimPlatform sim;
+  static constexpr char kNewClass[] =
+      "{\"class\": \"TfrDerivedTest\", \"inherits\": \"TBaseTest\", \"children\": [\n"
+      " {\"name\": \"Title\",\n  \"class\": \"TPanel\"}]}";
+  static constexpr char kTwice[] =
+      "{\"class\": \"TfrDerivedTest\", \"inherits\": \"TBaseTest\", \"children\": [\n"
+      " {\"name\": \"Title\", \"Caption\": \"A\"},\n {\"name\": \"TITLE\", \"Caption\": \"B\"}]}";
+  static constexpr char kUnknownProperty[] =
+      "{\"class\": \"TfrDerivedTest\", \"inherits\": \"TBaseTest\", \"children\": [\n"
+      " {\"name\": \"Title\",\n  \"Checked\": true}]}";
+  static constexpr char kLoopA[] = "{\"class\": \"TfrDerivedTest\", \"inherits\": \"TLoopB\"}";
+  static constexpr char kLoopB[] = "{\"class\": \"TLoopB\", \"inherits\": \"TfrDerivedTest\"}";
+  struct Case {
+    const char* text;
+    const char* base;  // null: the base test layout
+    int line;
+    const char* message;
+  } cases[] = {
+      {kNewClass, nullptr, 3, "an inherited TLabel stays one"},
+      {kTwice, nullptr, 3, "the name TITLE is used twice"},
+      {kUnknownProperty, nullptr, 3, "unknown property Checked of TLabel"},
+      {kLoopA, kLoopB, 1, "inherits itself"},
+  };
+  for (const Case& c : cases) {
+    const char* base = c.base != nullptr ? c.base : kBaseLayout;
+    const std::vector<ui::LayoutSource> layouts = {{"derived.json", c.text, std::strlen(c.text)},
+                                                   {"base.json", base, std::strlen(base)}};
+    test::LayoutFrame frame(L"TfrDerivedTest", 0);
+    try {
+      ui::LoadLayoutOf(layouts, "TfrDerivedTest", frame, test::HandlerLog().Lookup());
+      ADD_FAILURE() << "no error for " << c.message;
+    } catch (const ui::LayoutError& error) {
+      EXPECT_NE(std::string(error.what()).find(c.message), std::string::npos) << error.what();
+      if (c.base == nullptr) {
+        EXPECT_EQ("derived.json", error.File()) << error.what();
+        EXPECT_EQ(c.line, error.Line()) << error.what();
+      }
+    }
+  }
+}
+
+TEST(LayoutInheritance, ALayoutOfAToolkitClassIsNoBase) {
+  sim::ScopedSimPlatform sim;
+  static constexpr char kPlainFrame[] =
+      "{\"class\": \"TFrame\", \"children\": [{\"class\": \"TPanel\", \"name\": \"Stray\"}]}";
+  static constexpr char kOwn[] = "{\"class\": \"TfrOwnTest\", \"inherits\": \"TFrame\", \"Width\": 7}";
+  const std::vector<ui::LayoutSource> layouts = {{"plain.json", kPlainFrame, sizeof kPlainFrame - 1},
+                                                 {"own.json", kOwn, sizeof kOwn - 1}};
+  test::LayoutFrame frame(L"TfrOwnTest", 0);
+  ui::LoadLayoutOf(layouts, "TfrOwnTest", frame, nullptr);
+  EXPECT_EQ(7, frame.Width());
+  EXPECT_EQ(nullptr, frame.FindComponent(L"Stray"));
+}
 
 TEST(Layouts, HandlersAndPropertiesLandOnTheirControls) {
   sim::ScopedSimPlatform sim;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "host/alert_loop.h"
-#include "host/frame_registry.h"
+#include "frames/frame_families.h"
 #include "kxua/KXUAAlerts.h"
 #include "kxua/values.h"
 #include "platform/sim/sim_platform.h"
@@ -64,10 +64,7 @@ class TestFrame final : public AlertFrame {
   static std::unique_ptr<AlertFrame> Refused(const FrameInput&) { return nullptr; }
 
  protected:
-  std::intptr_t WndProc(const platform::Message& message) override {
-    if (message.id == kMsgFrameKey) log.keys.push_back(message.wParam);
-    return AlertFrame::WndProc(message);
-  }
+  void KeyPressed(std::uintptr_t virtualKey) override { log.keys.push_back(virtualKey); }
 
  private:
   Kind kind_;

@@ -6,6 +6,7 @@
 #include "testbed/companion_library.h"
 #include "testbed/companion_sim.h"
 #include "testbed/demo_brand.h"
+#include "testbed/product.h"
 
 namespace kxua {
 namespace {
@@ -65,6 +66,30 @@ TEST_F(ToastTest, SystemMovesAreClampedAndUserDragsSnap) {
     sim->SendMessage(Host().Handle(), platform::msg::SysCommand, platform::syscommand::DragMove, 0);
     EXPECT_EQ(0, HostWindow().bounds.left);
     EXPECT_EQ(500, HostWindow().bounds.top);
+  });
+  EndAt(30);
+  EXPECT_EQ(0, Run());
+}
+
+TEST_F(ToastTest, APositionPutBackInsideTheMarginIsDrawnAtOnce) {
+  ShowOne();
+  sim->At(20, [this] {
+    const platform::WindowHandle frameWindow = Host().CurrentFrame()->Handle();
+    const auto invalid = [&] {
+      return std::make_pair(HostWindow().invalid, sim->FindWindow(frameWindow)->invalid);
+    };
+    // Corrected: the toast and its frame are drawn where they were put back.
+    sim->Invalidate(Host().Handle());
+    sim->Invalidate(frameWindow);
+    sim->SetBounds(Host().Handle(), {1613, 1000, 1915, 1102});
+    ASSERT_EQ(933, HostWindow().bounds.top);
+    EXPECT_EQ(std::make_pair(false, false), invalid());
+    // Left where the system put it: the system's own paint follows.
+    sim->Invalidate(Host().Handle());
+    sim->Invalidate(frameWindow);
+    sim->SetBounds(Host().Handle(), {1500, 900, 1802, 1002});
+    ASSERT_EQ(900, HostWindow().bounds.top);
+    EXPECT_EQ(std::make_pair(true, true), invalid());
   });
   EndAt(30);
   EXPECT_EQ(0, Run());
@@ -189,6 +214,14 @@ TEST_F(ToastTest, AnsweringBeforeTheExpiryStopsIt) {
   EXPECT_EQ(0, Run());
   EXPECT_EQ(std::vector<std::int32_t>{ResponseAllow}, alert->Responses());
   EXPECT_EQ(30010u, sim->TickCount()) << "the expiry timer must not keep the run alive";
+}
+
+TEST(ToastMainForm, HandsItsOwnControlsToTheProductsTranslator) {
+  sim::ScopedSimPlatform sim;
+  testbed::Product product;
+  const int before = product.Texts().TranslateCalls();
+  TToastMainForm form(&product.Manager(), product.Context());
+  EXPECT_GT(product.Texts().TranslateCalls(), before);
 }
 
 // The demo brand's product information: game mode on, informative alerts blocked

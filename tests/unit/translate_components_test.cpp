@@ -1,13 +1,13 @@
 // TranslateComponents: which text of which class of control is translated.
 #include <gtest/gtest.h>
 
+#include "frames/common/translate_components.h"
 #include "model/zym_utils.h"
 #include "tests/unit/translator_fixture.h"
 #include "tests/unit/ui_test_support.h"
 #include "ui/html_label.h"
 #include "ui/label.h"
 #include "ui/timer_component.h"
-#include "ui/translate_components.h"
 
 namespace kxua {
 namespace {
@@ -68,7 +68,7 @@ TEST_F(TranslateComponentsTest, EachClassNameRule) {
   emptyHtml->SetHTMLText(L"\r\n\r\n");
   new ui::TimerComponent(&root);  // not a control: skipped
 
-  ui::TranslateComponents(utils_, &root);
+  TranslateComponents(utils_, &root);
 
   EXPECT_EQ(root.Caption(), L"Title") << "the root's own text";
   for (std::size_t i = 0; i < controls.size(); ++i)
@@ -79,12 +79,12 @@ TEST_F(TranslateComponentsTest, EachClassNameRule) {
 }
 
 TEST_F(TranslateComponentsTest, NullRootAndLongTexts) {
-  ui::TranslateComponents(utils_, nullptr);
+  TranslateComponents(utils_, nullptr);
   test::LayoutFrame root(L"TfrTest", 0);
   auto* label = new ui::Label(&root);
   const std::wstring longText(3000, L'a');
   label->SetCaption(longText);
-  ui::TranslateComponents(utils_, &root);
+  TranslateComponents(utils_, &root);
   EXPECT_EQ(label->Caption(), longText) << "a text beyond the runtime's 1024-character buffer stays whole";
 }
 

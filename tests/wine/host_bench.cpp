@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "host/alert_loop.h"
-#include "host/frame_registry.h"
+#include "frames/frame_families.h"
 #include "host/product_look.h"
 #include "kxua/KXUAAlerts.h"
 #include "kxua/values.h"

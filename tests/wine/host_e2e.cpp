@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "host/alert_loop.h"
-#include "host/frame_registry.h"
+#include "frames/frame_families.h"
 #include "host/placement.h"
 #include "kxua/KXUAAlerts.h"
 #include "kxua/values.h"

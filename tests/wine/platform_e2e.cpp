@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "kxua/values.h"
+#include "frames/common/file_properties.h"
 #include "model/actions.h"
 #include "model/path_conversion.h"
 #include "platform/platform.h"

@@ -1,4 +1,4 @@
-#include "ui/translate_components.h"
+#include "frames/common/translate_components.h"
 
 #include <set>
 
@@ -8,7 +8,15 @@
 #include "ui/html_label.h"
 #include "ui/menu.h"
 
-namespace kxua::ui {
+namespace kxua {
+
+using ui::ComboBox;
+using ui::ComboStyle;
+using ui::Component;
+using ui::Control;
+using ui::HtmlLabel;
+using ui::Menu;
+using ui::MenuItem;
 
 namespace {
 
@@ -59,4 +67,4 @@ void TranslateComponents(CZYMUtils& utils, Component* root) {
   }
 }
 
-}  // namespace kxua::ui
+}  // namespace kxua

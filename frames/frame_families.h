@@ -1,4 +1,4 @@
-// The frames of the library, registered by each frame family when first asked for.
+// The frames of the library: every family's frames, registered when first asked for.
 #pragma once
 
 #include "frames/common/frame_registry.h"

@@ -1,4 +1,4 @@
-#include "host/frame_registry.h"
+#include "frames/frame_families.h"
 
 #include "frames/informative/informative_frames.h"
 
@@ -7,6 +7,7 @@ namespace kxua {
 FrameRegistry& Frames() {
   static FrameRegistry registry = [] {
     FrameRegistry frames;
+    // One line per family.
     RegisterInformativeFrames(frames);
     return frames;
   }();
