@@ -37,6 +37,27 @@ TEST(DemoScenario, FaultsAreNamedWithTheirPlace) {
       {R"({"input": [{"drag": [10, 20]}]})", "input[0]: \"drag\" must be"},
       {R"({"brand": "acme"})", "brand: must be \"demo\" or \"none\""},
       {R"({"brand": true})", "brand: must be"},
+      // Numbers that do not fit are refused, never wrapped (2^64-1 reads as -1 when
+      // taken as a signed 64-bit number).
+      {R"({"alerts": [{"values": {"FormType": 18446744073709551615}}]})", "alerts[0]: \"FormType\" does not fit"},
+      {R"({"alerts": [{"values": {"FormType": -2147483649}}]})", "alerts[0]: \"FormType\" does not fit"},
+      {R"({"alerts": [{"values": {"D": {"secondsFromStart": 9223372036854775807}}}]})", "alerts[0]: \"D\": \"secondsFromStart\""},
+      {R"({"alerts": [{"values": {"D": {"secondsFromStart": 18446744073709551615}}}]})", "alerts[0]: \"D\": \"secondsFromStart\""},
+      {R"({"alerts": [{"values": {"D": {"secondsFromStart": -4294967296}}}]})", "alerts[0]: \"D\": \"secondsFromStart\""},
+      {R"({"alerts": [{"at": 18446744073709551615}]})", "alerts[0]: \"at\" must be"},
+      {R"({"alerts": [{"at": 2147483648}]})", "alerts[0]: \"at\" must be"},
+      {R"({"input": [{"at": 1e3, "finalize": true}]})", "input[0]: \"at\" must be"},
+      {R"({"end": 18446744073709551615})", "end: must be"},
+      {R"({"end": -1})", "end: must be"},
+      {R"({"input": [{"drag": {"x": 18446744073709551615, "y": 0}}]})", "input[0]: \"drag\" must be"},
+      {R"({"input": [{"drag": {"x": 0, "y": -32769}}]})", "input[0]: \"drag\" must be"},
+      {R"({"input": [{"drag": {"x": 32768, "y": 0}}]})", "input[0]: \"drag\" must be"},
+      {R"({"input": [{"key": 18446744073709551615}]})", "input[0]: \"key\""},
+      {R"({"input": [{"key": -1}]})", "input[0]: \"key\""},
+      // What lies after the end would never happen and leave no trace.
+      {R"({"end": 1000, "alerts": [{}, {"at": 1001}]})", "alerts[1]: \"at\" 1001 is after the end"},
+      {R"({"alerts": [{"at": 60001}]})", "alerts[0]: \"at\" 60001 is after the end (60000)"},
+      {R"({"end": 10, "input": [{"at": 11, "key": "left"}]})", "input[0]: \"at\" 11 is after the end"},
   };
   for (const auto& [text, message] : cases) {
     try {
@@ -46,6 +67,53 @@ TEST(DemoScenario, FaultsAreNamedWithTheirPlace) {
       EXPECT_NE(std::string::npos, std::string(error.what()).find(message)) << error.what();
     }
   }
+}
+
+TEST(DemoScenario, NumbersAtTheEdgesOfTheirRangesAreKept) {
+  const Scenario scenario = ParseScenario(R"({"end": 2147483647, "alerts": [
+      {"at": 2147483647, "values": {"A": 2147483647, "B": -2147483648,
+       "C": {"number64": 18446744073709551615}, "D": {"secondsFromStart": -4294967295}}}],
+      "input": [{"at": 2147483647, "drag": {"x": -32768, "y": 32767}}, {"key": 255}]})");
+  EXPECT_EQ(2147483647u, scenario.end);
+  ASSERT_EQ(1u, scenario.alerts.size());
+  EXPECT_EQ(2147483647u, scenario.alerts[0].at);
+  const std::vector<Value>& values = scenario.alerts[0].values;
+  ASSERT_EQ(4u, values.size());
+  EXPECT_EQ(std::int32_t{2147483647}, std::get<std::int32_t>(values[0].value));
+  EXPECT_EQ(std::int32_t{-2147483647 - 1}, std::get<std::int32_t>(values[1].value));
+  EXPECT_EQ(UINT64_MAX, std::get<std::uint64_t>(values[2].value));
+  EXPECT_EQ(-4294967295, std::get<Value::SecondsFromStart>(values[3].value).seconds);
+  ASSERT_EQ(2u, scenario.input.size());
+  EXPECT_EQ(-32768, scenario.input[0].x);
+  EXPECT_EQ(32767, scenario.input[0].y);
+  EXPECT_EQ(255u, scenario.input[1].key);
+}
+
+TEST(DemoRun, AMomentOutside32BitUnixTimeIsRefusedBeforeTheRun) {
+  const char* const cases[] = {
+      R"({"brand": "none", "alerts": [{}, {"values": {"Late": {"secondsFromStart": 4294967295}}}]})",
+      R"({"brand": "none", "alerts": [{}, {"values": {"Early": {"secondsFromStart": -4294967295}}}]})",
+  };
+  for (const char* text : cases) {
+    const Scenario scenario = ParseScenario(text);
+    std::unique_ptr<Target> target = MakeTarget("");
+    try {
+      RunScenario(scenario, *target);
+      ADD_FAILURE() << text << " ran";
+    } catch (const ScenarioError& error) {
+      EXPECT_NE(std::string::npos, std::string(error.what()).find("alerts[1]: \""))
+          << error.what();
+      EXPECT_NE(std::string::npos, std::string(error.what()).find("outside 32-bit Unix time"))
+          << error.what();
+    }
+  }
+  // The last second that 32 bits hold is taken.
+  const std::int64_t start = sim::SimPlatform::kDefaultStartUnixTime;
+  const Scenario scenario = ParseScenario(
+      R"({"brand": "none", "end": 100, "alerts": [{"values": {"Last": {"secondsFromStart": )" +
+      std::to_string(std::int64_t{UINT32_MAX} - start) + "}}}]}");
+  std::unique_ptr<Target> target = MakeTarget("");
+  EXPECT_NO_THROW(RunScenario(scenario, *target));
 }
 
 TEST(DemoScenario, ValuesKeepTheirTypes) {

@@ -50,11 +50,26 @@ std::shared_ptr<testbed::Notification> MakeNotification(const AlertEvent& event,
           if constexpr (std::is_same_v<T, std::uint64_t>) notification->SetNumber64(v.name, value);
           if constexpr (std::is_same_v<T, bool>) notification->SetFlag(v.name, value);
           if constexpr (std::is_same_v<T, Value::SecondsFromStart>)
-            notification->SetNumber(v.name, static_cast<std::int32_t>(start + value.seconds));
+            notification->SetNumber(v.name, static_cast<std::int32_t>(static_cast<std::uint32_t>(
+                                                start + value.seconds)));
         },
         v.value);
   }
   return notification;
+}
+
+// Moments are written as 32-bit Unix time (read back unsigned); one that does not fit
+// from this start is refused before anything runs, never wrapped.
+void CheckMoments(const Scenario& scenario, std::int64_t start) {
+  for (std::size_t i = 0; i < scenario.alerts.size(); ++i)
+    for (const Value& v : scenario.alerts[i].values)
+      if (const auto* moment = std::get_if<Value::SecondsFromStart>(&v.value)) {
+        const std::int64_t at = start + moment->seconds;
+        if (at < 0 || at > std::int64_t{UINT32_MAX})
+          throw ScenarioError("alerts[" + std::to_string(i) + "]: \"" + Utf8FromWide(v.name) +
+                              "\": " + std::to_string(moment->seconds) +
+                              " seconds from the start is outside 32-bit Unix time");
+      }
 }
 
 // The file name of the picture of the `order`th shown entry (from 1). Frame class
@@ -73,9 +88,13 @@ std::string PictureName(std::size_t order, const std::wstring& frame) {
 // Everything the run does to the product and the screen, as it happens.
 class Recorder {
  public:
-  Recorder(const Scenario& scenario, Target& target, testbed::Product& product,
-           std::vector<Picture>& pictures)
-      : scenario_(scenario), target_(target), product_(product), pictures_(pictures) {}
+  Recorder(const Scenario& scenario, std::int64_t start, Target& target,
+           testbed::Product& product, std::vector<Picture>& pictures)
+      : scenario_(scenario),
+        target_(target),
+        product_(product),
+        pictures_(pictures),
+        start_(start) {}
 
   void Arrive(std::size_t index) {
     if (arrived_[index]) return;
@@ -112,7 +131,6 @@ class Recorder {
   }
 
   json Run() {
-    start_ = target_.UnixTime();
     arrived_.assign(scenario_.alerts.size(), false);
     for (std::size_t i = 0; i < scenario_.alerts.size(); ++i) {
       if (scenario_.alerts[i].at == 0)
@@ -229,7 +247,7 @@ class Recorder {
   Target& target_;
   testbed::Product& product_;
   std::vector<Picture>& pictures_;
-  std::int64_t start_ = 0;
+  const std::int64_t start_;  // Unix time
   bool running_ = false;  // the scenario is being played
   bool inRun_ = false;    // the library's loop is running
   int runs_ = 0;
@@ -244,12 +262,14 @@ class Recorder {
 }  // namespace
 
 json RunScenario(const Scenario& scenario, Target& target, std::vector<Picture>& pictures) {
+  const std::int64_t start = target.UnixTime();
+  CheckMoments(scenario, start);
   testbed::Product product(scenario.language);
   // What the library gets when it makes a context of its own, as the product
   // information does.
   testbed::ContextClassRegistration contextClass(product.Context());
   if (scenario.brand == Brand::Demo) target.InstallDemoBrand(scenario.language);
-  Recorder recorder(scenario, target, product, pictures);
+  Recorder recorder(scenario, start, target, product, pictures);
   return recorder.Run();
 }
 

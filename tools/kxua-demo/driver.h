@@ -24,7 +24,9 @@ struct Picture {
   std::vector<std::uint8_t> png;
 };
 
-// The report of the run; `pictures` receives a picture for every "shown" entry the
+// The report of the run; throws ScenarioError, before anything runs, for a moment
+// ("secondsFromStart") that does not fit 32-bit Unix time from this run's start.
+// `pictures` receives a picture for every "shown" entry the
 // platform could take one for (entries without have no "picture").
 nlohmann::json RunScenario(const Scenario& scenario, Target& target,
                            std::vector<Picture>& pictures);

@@ -17,8 +17,15 @@ struct Value {
   struct SecondsFromStart {
     std::int64_t seconds;
   };
+  // How far from the start a moment may lie: enough to reach either end of 32-bit
+  // Unix time from any start, little enough that start + seconds cannot overflow.
+  static constexpr std::int64_t kMomentSpan = 0xFFFFFFFFLL;
   std::variant<std::wstring, std::int32_t, std::uint64_t, bool, SecondsFromStart> value;
 };
+
+// The latest moment of a run, in milliseconds: the longest a system timer waits, so
+// that every time of a scenario fits the waits of either target.
+inline constexpr std::uint64_t kLatestMilliseconds = 0x7FFFFFFF;
 
 struct AlertEvent {
   std::uint64_t at = 0;  // milliseconds from the start of the run
@@ -52,7 +59,8 @@ class ScenarioError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Throws ScenarioError naming what is wrong and where.
+// Throws ScenarioError naming what is wrong and where: a value of the wrong kind, a
+// number out of its range (numbers are never wrapped), an event after the end.
 Scenario ParseScenario(const std::string& json);
 
 }  // namespace kxua::demo
