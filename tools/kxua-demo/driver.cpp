@@ -1,6 +1,9 @@
 #include "tools/kxua-demo/driver.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <numeric>
+#include <optional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -132,6 +135,11 @@ class Recorder {
 
   json Run() {
     arrived_.assign(scenario_.alerts.size(), false);
+    byTime_.resize(scenario_.alerts.size());
+    std::iota(byTime_.begin(), byTime_.end(), std::size_t{0});
+    std::stable_sort(byTime_.begin(), byTime_.end(), [this](std::size_t a, std::size_t b) {
+      return scenario_.alerts[a].at < scenario_.alerts[b].at;
+    });
     for (std::size_t i = 0; i < scenario_.alerts.size(); ++i) {
       if (scenario_.alerts[i].at == 0)
         Arrive(i);
@@ -149,7 +157,7 @@ class Recorder {
     for (;;) {
       IUnknown* context = product_.Context();
       context->AddRef();  // the call's reference
-      const std::size_t removals = product_.Manager().Removals().size();
+      const std::size_t removals = product_.Manager().RemovalCount();
       inRun_ = true;
       result = target_.Initialize(&product_.Manager(), context);
       inRun_ = false;
@@ -159,9 +167,8 @@ class Recorder {
       // thread then) are queued now; they wait for the next run, which the product
       // starts at once. Only after a run that got somewhere: one that left its
       // alerts where they were would do so again.
-      for (std::size_t i = 0; i < scenario_.alerts.size(); ++i)
-        if (scenario_.alerts[i].at <= target_.Now()) Arrive(i);
-      if (Pending() > 0 && product_.Manager().Removals().size() > removals) continue;
+      ArriveDue();
+      if (Pending() > 0 && product_.Manager().RemovalCount() > removals) continue;
       std::optional<std::uint64_t> next = NextArrival();
       if (!next || *next >= scenario_.end) break;
       target_.WaitUntil(*next);
@@ -198,12 +205,32 @@ class Recorder {
     return pending;
   }
 
+  // The first alert in time order that has not arrived, if any; the ones before it
+  // all have.
+  std::optional<std::size_t> NextToArrive() {
+    while (nextToArrive_ < byTime_.size() && arrived_[byTime_[nextToArrive_]]) ++nextToArrive_;
+    if (nextToArrive_ == byTime_.size()) return std::nullopt;
+    return byTime_[nextToArrive_];
+  }
+
+  // Queues every alert whose time has come, in the scenario's order.
+  void ArriveDue() {
+    NextToArrive();
+    std::vector<std::size_t> due;
+    for (std::size_t i = nextToArrive_; i < byTime_.size(); ++i) {
+      const std::size_t alert = byTime_[i];
+      if (scenario_.alerts[alert].at > target_.Now()) break;
+      if (!arrived_[alert]) due.push_back(alert);
+    }
+    std::sort(due.begin(), due.end());
+    for (std::size_t alert : due) Arrive(alert);
+  }
+
   // When the next alert of the scenario arrives, if any is still to come.
-  std::optional<std::uint64_t> NextArrival() const {
-    std::optional<std::uint64_t> next;
-    for (std::size_t i = 0; i < scenario_.alerts.size(); ++i)
-      if (!arrived_[i] && (!next || scenario_.alerts[i].at < *next)) next = scenario_.alerts[i].at;
-    return next;
+  std::optional<std::uint64_t> NextArrival() {
+    const std::optional<std::size_t> next = NextToArrive();
+    if (!next) return std::nullopt;
+    return scenario_.alerts[*next].at;
   }
 
   json Report(std::int32_t result, std::uint64_t duration) const {
@@ -252,6 +279,8 @@ class Recorder {
   bool inRun_ = false;    // the library's loop is running
   int runs_ = 0;
   std::vector<bool> arrived_;  // per alert of the scenario: queued
+  std::vector<std::size_t> byTime_;  // the alerts by arrival time, ties in their order
+  std::size_t nextToArrive_ = 0;     // into byTime_: every alert before it arrived
   std::vector<std::shared_ptr<testbed::Notification>> notifications_;
   std::map<const testbed::Notification*, std::size_t> alertOf_;
   std::optional<ToastState> last_;
