@@ -58,6 +58,14 @@ TEST(DemoScenario, FaultsAreNamedWithTheirPlace) {
       {R"({"end": 1000, "alerts": [{}, {"at": 1001}]})", "alerts[1]: \"at\" 1001 is after the end"},
       {R"({"alerts": [{"at": 60001}]})", "alerts[0]: \"at\" 60001 is after the end (60000)"},
       {R"({"end": 10, "input": [{"at": 11, "key": "left"}]})", "input[0]: \"at\" 11 is after the end"},
+      {R"({"fullScreen": {}})", "fullScreen: must be a list"},
+      {R"({"fullScreen": [5]})", "fullScreen[0]: must be an object"},
+      {R"({"fullScreen": [{"at": 10}]})", "fullScreen[0]: \"until\" must be"},
+      {R"({"fullScreen": [{"at": 10, "until": 10}]})", "fullScreen[0]: \"until\" must be"},
+      {R"({"fullScreen": [{"until": 18446744073709551615}]})", "fullScreen[0]: \"until\" must be"},
+      {R"({"fullScreen": [{"at": 70000, "until": 80000}]})", "fullScreen[0]: \"at\" 70000 is after the end"},
+      {R"({"fullScreen": [{"until": 10, "gameMode": 1}]})", "fullScreen[0]: \"gameMode\" must be true or false"},
+      {R"({"fullScreen": [{"at": 0, "until": 100}, {"at": 99, "until": 200}]})", "fullScreen[1]: begins before"},
   };
   for (const auto& [text, message] : cases) {
     try {
@@ -265,6 +273,41 @@ class BrandedRunTest : public ::testing::Test {
     ResetAlertColorsForTests();
   }
 };
+
+// With the demo brand, game mode is available, blocks informative alerts and lets
+// ask alerts through; a single alert not meant for full-screen programs is then
+// answered with its DefaultResponse instead of shown.
+TEST_F(BrandedRunTest, AFullScreenProgramSuppressesAlertsWhileGameModeIsOn) {
+  // Alerts shown expire a few seconds later (answered 0), so the next can show.
+  const Scenario scenario = ParseScenario(R"({"end": 60000,
+      "fullScreen": [{"at": 1000, "until": 10000}, {"at": 20000, "until": 30000, "gameMode": false}],
+      "alerts": [
+        {"at": 2000, "values": {"FormType": 13, "FullScreenVisible": false, "DefaultResponse": 5}},
+        {"at": 2000, "list": "notifications", "values": {"FormType": 10}},
+        {"at": 3000, "values": {"FormType": 13, "DefaultResponse": 5,
+                                "AlertExpirationDate": {"secondsFromStart": 12}}},
+        {"at": 21000, "values": {"FormType": 13, "FullScreenVisible": false, "DefaultResponse": 5,
+                                 "AlertExpirationDate": {"secondsFromStart": 28}}},
+        {"at": 40000, "values": {"FormType": 13, "FullScreenVisible": false, "DefaultResponse": 5,
+                                 "AlertExpirationDate": {"secondsFromStart": 48}}}]})");
+  auto target = MakeTarget("");
+  const nlohmann::json report = RunScenario(scenario, *target);
+  std::map<long, nlohmann::json> responses;  // by alert
+  for (const auto& removal : report["removed"])
+    for (const auto& n : removal["notifications"]) responses[n["alert"].get<long>()] = n["responses"];
+  ASSERT_EQ(5u, responses.size()) << report.dump();
+  const nlohmann::json none = nlohmann::json::array(), byDefault = {5}, expired = {0};
+  EXPECT_EQ(byDefault, responses[0]) << "answered for the user, not shown";
+  EXPECT_EQ(none, responses[1]) << "an informative alert is removed unshown";
+  EXPECT_EQ(expired, responses[2]) << "FullScreenVisible absent: shown";
+  EXPECT_EQ(expired, responses[3]) << "game mode off: shown";
+  EXPECT_EQ(expired, responses[4]) << "after the period: shown";
+  std::multiset<long> shownAt;  // whole seconds
+  for (const auto& shown : report["shown"]) shownAt.insert(shown["at"].get<long>() / 1000);
+  EXPECT_EQ((std::multiset<long>{3, 21, 40}), shownAt) << report["shown"].dump();
+  EXPECT_EQ(0, report["pending"]["alerts"]);
+  EXPECT_EQ(0, report["pending"]["notifications"]);
+}
 
 TEST_F(BrandedRunTest, TheDemoBrandIsInstalledUnlessTheScenarioSaysNone) {
   const struct {

@@ -140,6 +140,14 @@ class Recorder {
     std::stable_sort(byTime_.begin(), byTime_.end(), [this](std::size_t a, std::size_t b) {
       return scenario_.alerts[a].at < scenario_.alerts[b].at;
     });
+    // Before the alerts, so that an alert arriving as a period begins meets it.
+    for (const FullScreenPeriod& period : scenario_.fullScreen) {
+      if (period.at == 0)
+        FullScreen(&period);
+      else
+        target_.At(period.at, [this, &period] { FullScreen(&period); });
+      target_.At(period.until, [this] { FullScreen(nullptr); });
+    }
     for (std::size_t i = 0; i < scenario_.alerts.size(); ++i) {
       if (scenario_.alerts[i].at == 0)
         Arrive(i);
@@ -195,6 +203,20 @@ class Recorder {
           missed_.push_back({{"at", target_.Now()}, {"control", Utf8FromWide(input.control)}});
         }
         break;
+    }
+  }
+
+  // The desktop and the product's game-mode setting during `period`, or outside
+  // every period (null).
+  void FullScreen(const FullScreenPeriod* period) {
+    // The configuration items of game mode: switched on, and active.
+    constexpr LONG kGameModeSwitchedOn = 0, kGameModeActive = 0x0400995C;
+    target_.SetFullScreen(period != nullptr);
+    for (LONG item : {kGameModeSwitchedOn, kGameModeActive}) {
+      if (period != nullptr)
+        product_.Config().SetFlag(item, period->gameMode);
+      else
+        product_.Config().Remove(item);
     }
   }
 
@@ -293,6 +315,10 @@ class Recorder {
 json RunScenario(const Scenario& scenario, Target& target, std::vector<Picture>& pictures) {
   const std::int64_t start = target.UnixTime();
   CheckMoments(scenario, start);
+  if (!scenario.fullScreen.empty() && !target.SetFullScreen(false))
+    throw ScenarioError(std::string("fullScreen: the ") + target.Name() +
+                        " target cannot put a full-screen program in front; run this "
+                        "scenario on the simulation");
   testbed::Product product(scenario.language);
   // What the library gets when it makes a context of its own, as the product
   // information does.

@@ -185,6 +185,29 @@ Scenario ParseScenario(const std::string& text) {
       scenario.alerts.push_back(std::move(event));
     }
   }
+  if (document.contains("fullScreen")) {
+    if (!document["fullScreen"].is_array()) Fail("fullScreen", "must be a list");
+    std::size_t index = 0;
+    for (const json& period : document["fullScreen"]) {
+      const std::string where = "fullScreen[" + std::to_string(index++) + "]";
+      if (!period.is_object()) Fail(where, "must be an object");
+      FullScreenPeriod full{Milliseconds(period, where), 0, true};
+      BeforeEnd(full.at, scenario.end, where);
+      const auto until = period.contains("until")
+                             ? WholeNumber<std::uint64_t>(period["until"], full.at + 1,
+                                                          kLatestMilliseconds)
+                             : std::nullopt;
+      if (!until) Fail(where, "\"until\" must be " + kMillisecondsRange + ", after \"at\"");
+      full.until = *until;
+      if (period.contains("gameMode")) {
+        if (!period["gameMode"].is_boolean()) Fail(where, "\"gameMode\" must be true or false");
+        full.gameMode = period["gameMode"].get<bool>();
+      }
+      if (!scenario.fullScreen.empty() && full.at < scenario.fullScreen.back().until)
+        Fail(where, "begins before the period before it ends");
+      scenario.fullScreen.push_back(full);
+    }
+  }
   if (document.contains("input")) {
     if (!document["input"].is_array()) Fail("input", "must be a list");
     std::size_t index = 0;

@@ -42,6 +42,16 @@ struct InputEvent {
   int x = 0, y = 0;       // Drag: where the toast's top-left corner goes on screen
 };
 
+// A full-screen program (a game) in front of the desktop from `at` until `until`,
+// milliseconds from the start, with the product's game-mode setting switched on or
+// off meanwhile. Outside every period nothing is full-screen and the product leaves
+// the setting unset.
+struct FullScreenPeriod {
+  std::uint64_t at = 0;
+  std::uint64_t until = 0;
+  bool gameMode = true;
+};
+
 // What the product installed before the run: the testbed's demo brand (as the
 // product's setup installs it, so that the demo looks like the product), or none.
 enum class Brand { Demo, None };
@@ -51,6 +61,7 @@ struct Scenario {
   std::wstring language = L"eng";
   std::vector<AlertEvent> alerts;
   std::vector<InputEvent> input;
+  std::vector<FullScreenPeriod> fullScreen;  // in time order, none overlapping
   std::uint64_t end = 60000;  // the run is ended here at the latest
 };
 
