@@ -7,6 +7,7 @@
 #include <map>
 #include <set>
 
+#include "branded_run_fixture.h"
 #include "model/alert_colors.h"
 #include "model/product_info.h"
 #include "model/usage_tracker.h"
@@ -264,16 +265,6 @@ TEST(DemoRun, PicturesEveryNewLookOfTheToast) {
 
 // The library keeps what it read of a brand for the life of the process, as the DLL
 // does until it is unloaded; each branded run here starts without it.
-class BrandedRunTest : public ::testing::Test {
- protected:
-  ~BrandedRunTest() override { ForgetBrand(); }
-  static void ForgetBrand() {
-    ProductInfoManager::ResetForTests();
-    WhiteLabelCatalogue::ResetForTests();
-    ResetAlertColorsForTests();
-  }
-};
-
 // With the demo brand, game mode is available, blocks informative alerts and lets
 // ask alerts through; a single alert not meant for full-screen programs is then
 // answered with its DefaultResponse instead of shown.
