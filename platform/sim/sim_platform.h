@@ -80,6 +80,8 @@ class SimPlatform final : public platform::Platform {
 
   // The desktop: a 1920 x 1080 screen with a 40-pixel taskbar at the bottom, an
   // empty foreground, a shell that accepts notifications, Windows 7.
+  static constexpr platform::Size kDefaultScreen{1920, 1080};
+  static constexpr Rect kDefaultTaskbar{0, 1040, 1920, 1080};
   void SetScreen(platform::Size size) { screen_ = size; }
   void SetTaskbar(std::optional<Rect> rect) { taskbar_ = rect; }
   void SetForeground(std::optional<platform::ForegroundWindow> window) { foreground_ = window; }
@@ -329,8 +331,8 @@ class SimPlatform final : public platform::Platform {
   std::deque<Message> posted_;
   std::optional<int> quitCode_;
 
-  platform::Size screen_{1920, 1080};
-  std::optional<Rect> taskbar_ = Rect{0, 1040, 1920, 1080};
+  platform::Size screen_ = kDefaultScreen;
+  std::optional<Rect> taskbar_ = kDefaultTaskbar;
   std::optional<platform::ForegroundWindow> foreground_;
   std::optional<int> notificationState_ = 5;
   platform::SystemVersion version_;

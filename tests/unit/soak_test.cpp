@@ -32,8 +32,9 @@ TEST(SoakCheck, EachBrokenInvariantIsNamed) {
                         {{"list", "alerts"},
                          {"notifications", {{{"alert", 1}, {"responses", second}}}}}});
   };
+  const json inside = {{"bounds", {{"left", 1613}, {"top", 933}, {"width", 302}, {"height", 102}}}};
   const auto report = [&](json removals) {
-    return json{{"result", 0}, {"shown", json::array()}, {"removed", removals},
+    return json{{"result", 0}, {"shown", {inside}}, {"removed", removals},
                 {"pending", {{"alerts", 0}, {"notifications", 0}, {"campaigns", 0}}}};
   };
   // Answered with its default, and by the restart button the scenario clicks.
@@ -65,6 +66,18 @@ TEST(SoakCheck, EachBrokenInvariantIsNamed) {
   pending["result"] = 1;
   EXPECT_EQ((std::vector<std::string>{"the last run's result is 1", "2 pending in notifications at the end"}),
             CheckSoak(scenario, pending));
+  // Toasts outside the 1920 x 1040 work area, on any side.
+  json outside = report(removed({}, {}));
+  for (const auto& [left, top] : {std::pair{-1, 0}, {0, -1}, {1619, 0}, {0, 939}}) {
+    json shown = inside;
+    shown["bounds"]["left"] = left;
+    shown["bounds"]["top"] = top;
+    outside["shown"].push_back(shown);
+  }
+  const std::vector<std::string> broken = CheckSoak(scenario, outside);
+  ASSERT_EQ(4u, broken.size());
+  EXPECT_EQ("shown[1] lies outside the work area: "
+            R"({"height":102,"left":-1,"top":0,"width":302})", broken[0]);
   // Without the click, 6 is no button's answer.
   const Scenario noClick = ParseScenario(R"({"alerts": [{}, {}]})");
   EXPECT_EQ(std::vector<std::string>{"alert 1 was answered 6"},

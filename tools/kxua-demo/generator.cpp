@@ -2,9 +2,6 @@
 
 #include <random>
 #include <string>
-#include <vector>
-
-#include "tools/kxua-demo/scenario.h"
 
 namespace kxua::demo {
 

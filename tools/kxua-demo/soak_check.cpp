@@ -6,7 +6,9 @@
 #include <optional>
 #include <set>
 
+#include "host/placement.h"
 #include "model/utf8.h"
+#include "platform/sim/sim_platform.h"
 #include "tools/kxua-demo/generator.h"
 
 namespace kxua::demo {
@@ -54,6 +56,16 @@ std::vector<std::string> CheckSoak(const Scenario& scenario, const json& report)
   if (report["result"] != 0) broken.push_back("the last run's result is " + report["result"].dump());
   for (const auto& [list, count] : report["pending"].items())
     if (count != 0) broken.push_back(count.dump() + " pending in " + list + " at the end");
+  const platform::Rect area =
+      WorkArea(sim::SimPlatform::kDefaultScreen, sim::SimPlatform::kDefaultTaskbar);
+  for (std::size_t i = 0; i < report["shown"].size(); ++i) {
+    const json& bounds = report["shown"][i]["bounds"];
+    const int left = bounds["left"], top = bounds["top"];
+    if (left < area.left || top < area.top || left + bounds["width"].get<int>() > area.right ||
+        top + bounds["height"].get<int>() > area.bottom)
+      broken.push_back("shown[" + std::to_string(i) + "] lies outside the work area: " +
+                       bounds.dump());
+  }
   const std::multimap<long, json> removed = Removed(report);
   if (removed.count(-1) > 0) broken.push_back("a notification the scenario did not make was removed");
   const std::set<std::int32_t> buttons = ButtonCodes(scenario);

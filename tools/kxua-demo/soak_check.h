@@ -14,9 +14,10 @@
 namespace kxua::demo {
 
 // What broke, one line each; empty when everything held: the run ended with result
-// 0 and nothing pending, every alert of the scenario was removed exactly once, and
-// every response written into an alert is 0, the alert's own DefaultResponse or the
-// code of a button the scenario clicks.
+// 0 and nothing pending, every alert of the scenario was removed exactly once, every
+// response written into an alert is 0, the alert's own DefaultResponse or the code
+// of a button the scenario clicks, and every toast shown lay inside the work area of
+// the simulated desktop.
 std::vector<std::string> CheckSoak(const Scenario& scenario, const nlohmann::json& report);
 
 struct SoakCounts {

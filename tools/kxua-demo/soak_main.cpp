@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <string>
 
 #include "tools/kxua-demo/driver.h"
@@ -60,7 +61,13 @@ int main(int argc, char** argv) {
 
   const std::clock_t cpuStart = std::clock();
   const auto wallStart = std::chrono::steady_clock::now();
-  const Scenario scenario = ParseScenario(generated.dump());
+  Scenario scenario;
+  try {
+    scenario = ParseScenario(generated.dump());
+  } catch (const ScenarioError& error) {  // so many alerts that their times do not fit
+    std::cerr << "kxua-soak: " << error.what() << "\n";
+    return 2;
+  }
   std::unique_ptr<Target> target = MakeTarget("");
   const nlohmann::json report = RunScenario(scenario, *target);
   const double cpu = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
