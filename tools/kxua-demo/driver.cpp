@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <numeric>
-#include <optional>
 #include <map>
 #include <memory>
+#include <numeric>
+#include <optional>
 #include <vector>
 
 #include "kxua/values.h"
