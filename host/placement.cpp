@@ -1,6 +1,7 @@
 #include "host/placement.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 namespace kxua {
@@ -34,15 +35,21 @@ platform::Rect PlaceToast(const Rect& workArea, platform::Size size) {
   return {left, top, left + size.width, top + size.height};
 }
 
+namespace {
+// Whether `a` and `b` are less than the snapping distance apart; in 64 bits, as the
+// user may propose any coordinate.
+bool Near(std::int64_t a, std::int64_t b) { return std::llabs(a - b) < kSnapDistancePx; }
+}  // namespace
+
 bool GuardPosition(platform::WindowPos& pos, const Rect& current, const Rect& area, bool moving,
                    bool campaign) {
   const int width = current.Width(), height = current.Height();
   if (moving) {
     // Each test sees what the previous one left.
-    if (std::abs(pos.x - area.left) < kSnapDistancePx) pos.x = area.left;
-    if (std::abs(pos.y - area.top) < kSnapDistancePx) pos.y = area.top;
-    if (std::abs(pos.x + width - area.right) < kSnapDistancePx) pos.x = area.right - width;
-    if (std::abs(pos.y + height - area.bottom) < kSnapDistancePx) pos.y = area.bottom - height;
+    if (Near(pos.x, area.left)) pos.x = area.left;
+    if (Near(pos.y, area.top)) pos.y = area.top;
+    if (Near(std::int64_t{pos.x} + width, area.right)) pos.x = area.right - width;
+    if (Near(std::int64_t{pos.y} + height, area.bottom)) pos.y = area.bottom - height;
     return false;
   }
   if (campaign) return false;
@@ -51,11 +58,11 @@ bool GuardPosition(platform::WindowPos& pos, const Rect& current, const Rect& ar
   const int cx = keepSize ? width : pos.cx, cy = keepSize ? height : pos.cy;
   int x = keepPlace ? current.left : pos.x, y = keepPlace ? current.top : pos.y;
   bool corrected = false;
-  if (area.right - kToastMarginPx < x + cx) {
+  if (area.right - kToastMarginPx < std::int64_t{x} + cx) {
     x = area.right - cx - kToastMarginPx;
     corrected = true;
   }
-  if (area.bottom - kToastMarginPx < y + cy) {
+  if (area.bottom - kToastMarginPx < std::int64_t{y} + cy) {
     y = area.bottom - cy - kToastMarginPx;
     corrected = true;
   }
@@ -65,6 +72,19 @@ bool GuardPosition(platform::WindowPos& pos, const Rect& current, const Rect& ar
     pos.flags &= ~platform::swp::NoMove;
   }
   return corrected;
+}
+
+Rect SettleAfterMove(const Rect& bounds, const Rect& area) {
+  if (area.Width() <= 0 || area.Height() <= 0) return bounds;
+  const int width = bounds.Width(), height = bounds.Height();
+  // One axis: past the far edge back to the margin, past the near edge onto it.
+  const auto settle = [](int at, int size, int nearEdge, int farEdge) {
+    if (std::int64_t{at} + size > farEdge) at = farEdge - size - kToastMarginPx;
+    return at < nearEdge ? nearEdge : at;
+  };
+  const int left = settle(bounds.left, width, area.left, area.right);
+  const int top = settle(bounds.top, height, area.top, area.bottom);
+  return {left, top, left + width, top + height};
 }
 
 }  // namespace kxua

@@ -25,4 +25,12 @@ platform::Rect PlaceToast(const platform::Rect& workArea, platform::Size size);
 bool GuardPosition(platform::WindowPos& pos, const platform::Rect& current,
                    const platform::Rect& workArea, bool moving, bool campaign);
 
+// Where a toast that the user's move left at `bounds` settles when the move ends.
+// While dragging it may go anywhere, but a toast left outside the work area could not
+// be seen or answered: one past the right or bottom edge comes back to the margin
+// the guard keeps; one past the left or top edge comes to that edge, where snapping
+// would put it. A toast wholly inside stays, snapped edges included. An empty work
+// area (a taskbar covering the screen) changes nothing.
+platform::Rect SettleAfterMove(const platform::Rect& bounds, const platform::Rect& workArea);
+
 }  // namespace kxua

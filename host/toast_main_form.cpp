@@ -118,6 +118,11 @@ std::intptr_t TToastMainForm::WndProc(const platform::Message& message) {
       moving_ = true;
       const std::intptr_t result = AlertHost::WndProc(message);
       moving_ = false;
+      platform::Platform& system = platform::Get();
+      const platform::Rect bounds = system.GetBounds(Handle());
+      const platform::Rect settled =
+          SettleAfterMove(bounds, WorkArea(system.ScreenSize(), system.TaskbarRect()));
+      if (settled != bounds) SetBounds(settled.left, settled.top, settled.Width(), settled.Height());
       return result;
     }
     default: return AlertHost::WndProc(message);

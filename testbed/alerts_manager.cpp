@@ -67,6 +67,11 @@ std::vector<AlertsManager::Removal> AlertsManager::Removals() const {
   return removals_;
 }
 
+std::size_t AlertsManager::RemovalCount() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return removals_.size();
+}
+
 std::vector<IUIAlertsManagerCallBack*> AlertsManager::CallBackHistory() const {
   std::lock_guard<std::mutex> lock(mutex_);
   return callBackHistory_;

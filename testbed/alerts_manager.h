@@ -56,6 +56,8 @@ class AlertsManager final : public IUIAlertsManager {
     std::shared_ptr<AlertSource> source;
   };
   std::vector<Removal> Removals() const;
+  // Removals().size(), without copying them.
+  std::size_t RemovalCount() const;
   // Every SetCallBack argument in order (null for unregister).
   std::vector<IUIAlertsManagerCallBack*> CallBackHistory() const;
   IUIAlertsManagerCallBack* CallBack() const;

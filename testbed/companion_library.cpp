@@ -64,6 +64,8 @@ void ResetCompanionLibrary(const CompanionBehaviour& behaviour) {
   State().calls.clear();
 }
 
+void SetModernDesktopInFront(bool inFront) { State().behaviour.modernDesktopInFront = inFront; }
+
 const std::vector<std::wstring>& CompanionCalls() { return State().calls; }
 
 void SetCompanionObserver(std::function<void(const std::wstring&)> observer) {

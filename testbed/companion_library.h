@@ -21,6 +21,9 @@ struct CompanionBehaviour {
 // Forgets the calls and takes `behaviour` from now on.
 void ResetCompanionLibrary(const CompanionBehaviour& behaviour = CompanionBehaviour());
 
+// Changes what the information object answers from now on, keeping the calls.
+void SetModernDesktopInFront(bool inFront);
+
 // Every call so far, one line each, such as "get_w8info_instance",
 // "info.IsModernDesktopInFront(0)" (the value the caller preset), "info.Release",
 // "toaster.SetTexts(title|first line|second line)", "toaster.SetPicture(path)",

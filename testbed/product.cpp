@@ -20,19 +20,20 @@ Product::Product(const std::wstring& language)
       context_(new ApplicationContext),
       dictionary_(new Dictionary),
       actions_(new ActionManager),
-      tracking_(new TrackingEvents) {
+      tracking_(new TrackingEvents),
+      config_(new TrackingConfig) {
   AddProductTexts(*dictionary_, language_);
   Serve(*context_, progid::TranslatorManager, new TranslatorManager(dictionary_));
   context_->Register(progid::ActionManager, actions_);
   Serve(*context_, progid::ExtendedAction, new ActionObject(progid::ExtendedAction));
   context_->Register(progid::TrackingEvents, tracking_);
-  auto* config = new TrackingConfig;
-  config->SetNumber(kTrackingConfigItem, kTrackingProfile);
-  Serve(*context_, progid::Config, config);
+  config_->SetNumber(kTrackingConfigItem, kTrackingProfile);
+  context_->Register(progid::Config, config_);
   Serve(*context_, progid::StringMap, new StringMap);
 }
 
 Product::~Product() {
+  config_->Release();
   tracking_->Release();
   actions_->Release();
   dictionary_->Release();

@@ -29,6 +29,8 @@ class Product {
   ApplicationContext* Context() { return context_; }
   ActionManager& Actions() { return *actions_; }
   TrackingEvents& Tracking() { return *tracking_; }
+  // The product's configuration ("KXCCGUIUtils.Config").
+  TrackingConfig& Config() { return *config_; }
   Dictionary& Texts() { return *dictionary_; }
   const std::wstring& Language() const { return language_; }
 
@@ -39,6 +41,7 @@ class Product {
   Dictionary* dictionary_;
   ActionManager* actions_;
   TrackingEvents* tracking_;
+  TrackingConfig* config_;
 };
 
 }  // namespace kxua::testbed

@@ -45,6 +45,9 @@ HRESULT TrackingConfig::GetConfigValue(LONG item, VARIANT* value) {
     value->vt = VT_BSTR;
     value->bstrVal = SysAllocStringLen(it->second.text.data(),
                                        static_cast<UINT>(it->second.text.size()));
+  } else if (it->second.type == VT_BOOL) {
+    value->vt = VT_BOOL;
+    value->boolVal = it->second.number != 0 ? VARIANT_TRUE : VARIANT_FALSE;
   } else {
     value->vt = VT_I4;
     value->lVal = static_cast<LONG>(it->second.number);

@@ -61,6 +61,9 @@ class TrackingConfig final : public DispatchObject<ICCGUIConfig> {
  public:
   void SetNumber(LONG item, std::int32_t value) { items_[item] = RecordedValue::Number(VT_I4, value); }
   void SetText(LONG item, const std::wstring& value) { items_[item] = RecordedValue::Text(value); }
+  void SetFlag(LONG item, bool value) { items_[item] = RecordedValue::Number(VT_BOOL, value ? 1 : 0); }
+  // The item is unknown again.
+  void Remove(LONG item) { items_.erase(item); }
 
   HRESULT STDMETHODCALLTYPE GetConfigValue(LONG item, VARIANT* value) override;
 

@@ -80,6 +80,8 @@ class SimPlatform final : public platform::Platform {
 
   // The desktop: a 1920 x 1080 screen with a 40-pixel taskbar at the bottom, an
   // empty foreground, a shell that accepts notifications, Windows 7.
+  static constexpr platform::Size kDefaultScreen{1920, 1080};
+  static constexpr Rect kDefaultTaskbar{0, 1040, 1920, 1080};
   void SetScreen(platform::Size size) { screen_ = size; }
   void SetTaskbar(std::optional<Rect> rect) { taskbar_ = rect; }
   void SetForeground(std::optional<platform::ForegroundWindow> window) { foreground_ = window; }
@@ -270,17 +272,19 @@ class SimPlatform final : public platform::Platform {
   int FileReads(const std::wstring& path) const;
 
  private:
-  struct Timer {
-    WindowHandle window;
-    std::uintptr_t id;
-    std::uint32_t interval;
+  // When a timer or action is due; the earlier due time first, then the earlier
+  // armed. Orders are unique, so this orders everything waiting strictly.
+  struct Due {
     std::uint64_t due;
     std::uint64_t order;
+    friend bool operator<(const Due& a, const Due& b) {
+      return a.due != b.due ? a.due < b.due : a.order < b.order;
+    }
   };
-  struct Action {
-    std::uint64_t due;
-    std::uint64_t order;
-    std::function<void()> run;
+  using TimerKey = std::pair<WindowHandle, std::uintptr_t>;  // window, timer id
+  struct Timer {
+    std::uint32_t interval;
+    Due due;
   };
   struct ClassEntry {
     CLSID clsid;
@@ -299,6 +303,7 @@ class SimPlatform final : public platform::Platform {
   // Moves time to the next timer or action due no later than `limit` and fills
   // `message` with its message. False when none is due.
   bool TakeDue(std::uint64_t limit, Message& message);
+  void RemoveTimer(std::map<TimerKey, Timer>::iterator timer);
   void DestroyTree(WindowHandle window);
   // Takes the paint message of the first invalid window; false when none is.
   bool TakePaint(Message& message);
@@ -314,16 +319,20 @@ class SimPlatform final : public platform::Platform {
   bool deadlocked_ = false;
 
   std::map<WindowHandle, SimWindow> windows_;
-  std::vector<Timer> timers_;
-  std::vector<Action> actions_;
+  // Timers by window and id, and the same in the order they fall due; actions in
+  // that order too. Ordered containers keep each step of the loop logarithmic
+  // however much is scheduled.
+  std::map<TimerKey, Timer> timers_;
+  std::map<Due, TimerKey> timerQueue_;
+  std::map<Due, std::function<void()>> actions_;
   std::deque<std::function<void()>> ready_;  // due actions waiting for their dispatch
 
   std::mutex queueMutex_;  // posted messages may come from any thread
   std::deque<Message> posted_;
   std::optional<int> quitCode_;
 
-  platform::Size screen_{1920, 1080};
-  std::optional<Rect> taskbar_ = Rect{0, 1040, 1920, 1080};
+  platform::Size screen_ = kDefaultScreen;
+  std::optional<Rect> taskbar_ = kDefaultTaskbar;
   std::optional<platform::ForegroundWindow> foreground_;
   std::optional<int> notificationState_ = 5;
   platform::SystemVersion version_;

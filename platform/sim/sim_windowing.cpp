@@ -74,9 +74,9 @@ void SimPlatform::DestroyTree(WindowHandle window) {
   for (const auto& [handle, w] : windows_)
     if (w.parent == window) children.push_back(handle);
   for (WindowHandle child : children) DestroyTree(child);
-  timers_.erase(std::remove_if(timers_.begin(), timers_.end(),
-                               [window](const Timer& t) { return t.window == window; }),
-                timers_.end());
+  for (auto timer = timers_.lower_bound({window, 0});
+       timer != timers_.end() && timer->first.first == window;)
+    RemoveTimer(timer++);
   windows_.erase(window);
 }
 
@@ -202,33 +202,26 @@ bool SimPlatform::TakePosted(Message& message) {
 }
 
 bool SimPlatform::TakeDue(std::uint64_t limit, Message& message) {
-  auto timer = std::min_element(timers_.begin(), timers_.end(), [](const Timer& a, const Timer& b) {
-    return a.due != b.due ? a.due < b.due : a.order < b.order;
-  });
-  auto action = std::min_element(actions_.begin(), actions_.end(), [](const Action& a, const Action& b) {
-    return a.due != b.due ? a.due < b.due : a.order < b.order;
-  });
-  bool haveTimer = timer != timers_.end() && timer->due <= limit;
-  bool haveAction = action != actions_.end() && action->due <= limit;
-  if (haveTimer && haveAction) {
-    bool actionFirst = action->due != timer->due ? action->due < timer->due
-                                                 : action->order < timer->order;
-    (actionFirst ? haveTimer : haveAction) = false;
-  }
-  if (haveAction) {
+  const bool haveTimer = !timerQueue_.empty() && timerQueue_.begin()->first.due <= limit;
+  const bool haveAction = !actions_.empty() && actions_.begin()->first.due <= limit;
+  if (haveAction && (!haveTimer || actions_.begin()->first < timerQueue_.begin()->first)) {
     // Delivered as a thread message, so the action runs where a product's own
     // handler would: inside DispatchMessage of the loop that is running.
-    now_ = std::max(now_, action->due);
-    ready_.push_back(std::move(action->run));
+    const auto action = actions_.begin();
+    now_ = std::max(now_, action->first.due);
+    ready_.push_back(std::move(action->second));
     actions_.erase(action);
     message = {0, kActionMessage, 0, 0};
     return true;
   }
   if (haveTimer) {
-    now_ = std::max(now_, timer->due);
-    timer->due = now_ + timer->interval;
-    timer->order = nextOrder_++;
-    message = {timer->window, platform::msg::Timer, timer->id, 0};
+    const TimerKey key = timerQueue_.begin()->second;
+    Timer& timer = timers_.at(key);
+    now_ = std::max(now_, timer.due.due);
+    timerQueue_.erase(timerQueue_.begin());
+    timer.due = {now_ + timer.interval, nextOrder_++};
+    timerQueue_.emplace(timer.due, key);
+    message = {key.first, platform::msg::Timer, key.second, 0};
     return true;
   }
   return false;
@@ -281,21 +274,27 @@ void SimPlatform::RunFor(std::uint64_t ms) {
 }
 
 void SimPlatform::At(std::uint64_t delayMs, std::function<void()> action) {
-  actions_.push_back({now_ + delayMs, nextOrder_++, std::move(action)});
+  actions_.emplace(Due{now_ + delayMs, nextOrder_++}, std::move(action));
 }
 
 bool SimPlatform::SetTimer(WindowHandle window, std::uintptr_t id, std::uint32_t intervalMs) {
   if (Live(window) == nullptr) return false;
   KillTimer(window, id);
   const std::uint32_t interval = std::max(intervalMs, kMinimumTimerInterval);
-  timers_.push_back({window, id, interval, now_ + interval, nextOrder_++});
+  const Timer timer{interval, {now_ + interval, nextOrder_++}};
+  timers_.emplace(TimerKey{window, id}, timer);
+  timerQueue_.emplace(timer.due, TimerKey{window, id});
   return true;
 }
 
 void SimPlatform::KillTimer(WindowHandle window, std::uintptr_t id) {
-  timers_.erase(std::remove_if(timers_.begin(), timers_.end(),
-                               [&](const Timer& t) { return t.window == window && t.id == id; }),
-                timers_.end());
+  const auto timer = timers_.find({window, id});
+  if (timer != timers_.end()) RemoveTimer(timer);
+}
+
+void SimPlatform::RemoveTimer(std::map<TimerKey, Timer>::iterator timer) {
+  timerQueue_.erase(timer->second.due);
+  timers_.erase(timer);
 }
 
 std::vector<platform::TopLevelWindow> SimPlatform::TopLevelWindows() {
@@ -312,13 +311,10 @@ void SimPlatform::MakeTopMost(WindowHandle window) {
 
 void SimPlatform::Sleep(std::uint32_t ms) {
   const std::uint64_t end = now_ + ms;
-  for (;;) {
-    auto action = std::min_element(actions_.begin(), actions_.end(), [](const Action& a, const Action& b) {
-      return a.due != b.due ? a.due < b.due : a.order < b.order;
-    });
-    if (action == actions_.end() || action->due > end) break;
-    now_ = std::max(now_, action->due);
-    std::function<void()> run = std::move(action->run);
+  while (!actions_.empty() && actions_.begin()->first.due <= end) {
+    const auto action = actions_.begin();
+    now_ = std::max(now_, action->first.due);
+    std::function<void()> run = std::move(action->second);
     actions_.erase(action);
     run();
   }

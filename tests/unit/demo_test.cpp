@@ -7,6 +7,7 @@
 #include <map>
 #include <set>
 
+#include "branded_run_fixture.h"
 #include "model/alert_colors.h"
 #include "model/product_info.h"
 #include "model/usage_tracker.h"
@@ -37,6 +38,35 @@ TEST(DemoScenario, FaultsAreNamedWithTheirPlace) {
       {R"({"input": [{"drag": [10, 20]}]})", "input[0]: \"drag\" must be"},
       {R"({"brand": "acme"})", "brand: must be \"demo\" or \"none\""},
       {R"({"brand": true})", "brand: must be"},
+      // Numbers that do not fit are refused, never wrapped (2^64-1 reads as -1 when
+      // taken as a signed 64-bit number).
+      {R"({"alerts": [{"values": {"FormType": 18446744073709551615}}]})", "alerts[0]: \"FormType\" does not fit"},
+      {R"({"alerts": [{"values": {"FormType": -2147483649}}]})", "alerts[0]: \"FormType\" does not fit"},
+      {R"({"alerts": [{"values": {"D": {"secondsFromStart": 9223372036854775807}}}]})", "alerts[0]: \"D\": \"secondsFromStart\""},
+      {R"({"alerts": [{"values": {"D": {"secondsFromStart": 18446744073709551615}}}]})", "alerts[0]: \"D\": \"secondsFromStart\""},
+      {R"({"alerts": [{"values": {"D": {"secondsFromStart": -4294967296}}}]})", "alerts[0]: \"D\": \"secondsFromStart\""},
+      {R"({"alerts": [{"at": 18446744073709551615}]})", "alerts[0]: \"at\" must be"},
+      {R"({"alerts": [{"at": 2147483648}]})", "alerts[0]: \"at\" must be"},
+      {R"({"input": [{"at": 1e3, "finalize": true}]})", "input[0]: \"at\" must be"},
+      {R"({"end": 18446744073709551615})", "end: must be"},
+      {R"({"end": -1})", "end: must be"},
+      {R"({"input": [{"drag": {"x": 18446744073709551615, "y": 0}}]})", "input[0]: \"drag\" must be"},
+      {R"({"input": [{"drag": {"x": 0, "y": -32769}}]})", "input[0]: \"drag\" must be"},
+      {R"({"input": [{"drag": {"x": 32768, "y": 0}}]})", "input[0]: \"drag\" must be"},
+      {R"({"input": [{"key": 18446744073709551615}]})", "input[0]: \"key\""},
+      {R"({"input": [{"key": -1}]})", "input[0]: \"key\""},
+      // What lies after the end would never happen and leave no trace.
+      {R"({"end": 1000, "alerts": [{}, {"at": 1001}]})", "alerts[1]: \"at\" 1001 is after the end"},
+      {R"({"alerts": [{"at": 60001}]})", "alerts[0]: \"at\" 60001 is after the end (60000)"},
+      {R"({"end": 10, "input": [{"at": 11, "key": "left"}]})", "input[0]: \"at\" 11 is after the end"},
+      {R"({"fullScreen": {}})", "fullScreen: must be a list"},
+      {R"({"fullScreen": [5]})", "fullScreen[0]: must be an object"},
+      {R"({"fullScreen": [{"at": 10}]})", "fullScreen[0]: \"until\" must be"},
+      {R"({"fullScreen": [{"at": 10, "until": 10}]})", "fullScreen[0]: \"until\" must be"},
+      {R"({"fullScreen": [{"until": 18446744073709551615}]})", "fullScreen[0]: \"until\" must be"},
+      {R"({"fullScreen": [{"at": 70000, "until": 80000}]})", "fullScreen[0]: \"at\" 70000 is after the end"},
+      {R"({"fullScreen": [{"until": 10, "gameMode": 1}]})", "fullScreen[0]: \"gameMode\" must be true or false"},
+      {R"({"fullScreen": [{"at": 0, "until": 100}, {"at": 99, "until": 200}]})", "fullScreen[1]: begins before"},
   };
   for (const auto& [text, message] : cases) {
     try {
@@ -46,6 +76,53 @@ TEST(DemoScenario, FaultsAreNamedWithTheirPlace) {
       EXPECT_NE(std::string::npos, std::string(error.what()).find(message)) << error.what();
     }
   }
+}
+
+TEST(DemoScenario, NumbersAtTheEdgesOfTheirRangesAreKept) {
+  const Scenario scenario = ParseScenario(R"({"end": 2147483647, "alerts": [
+      {"at": 2147483647, "values": {"A": 2147483647, "B": -2147483648,
+       "C": {"number64": 18446744073709551615}, "D": {"secondsFromStart": -4294967295}}}],
+      "input": [{"at": 2147483647, "drag": {"x": -32768, "y": 32767}}, {"key": 255}]})");
+  EXPECT_EQ(2147483647u, scenario.end);
+  ASSERT_EQ(1u, scenario.alerts.size());
+  EXPECT_EQ(2147483647u, scenario.alerts[0].at);
+  const std::vector<Value>& values = scenario.alerts[0].values;
+  ASSERT_EQ(4u, values.size());
+  EXPECT_EQ(std::int32_t{2147483647}, std::get<std::int32_t>(values[0].value));
+  EXPECT_EQ(std::int32_t{-2147483647 - 1}, std::get<std::int32_t>(values[1].value));
+  EXPECT_EQ(UINT64_MAX, std::get<std::uint64_t>(values[2].value));
+  EXPECT_EQ(-4294967295, std::get<Value::SecondsFromStart>(values[3].value).seconds);
+  ASSERT_EQ(2u, scenario.input.size());
+  EXPECT_EQ(-32768, scenario.input[0].x);
+  EXPECT_EQ(32767, scenario.input[0].y);
+  EXPECT_EQ(255u, scenario.input[1].key);
+}
+
+TEST(DemoRun, AMomentOutside32BitUnixTimeIsRefusedBeforeTheRun) {
+  const char* const cases[] = {
+      R"({"brand": "none", "alerts": [{}, {"values": {"Late": {"secondsFromStart": 4294967295}}}]})",
+      R"({"brand": "none", "alerts": [{}, {"values": {"Early": {"secondsFromStart": -4294967295}}}]})",
+  };
+  for (const char* text : cases) {
+    const Scenario scenario = ParseScenario(text);
+    std::unique_ptr<Target> target = MakeTarget("");
+    try {
+      RunScenario(scenario, *target);
+      ADD_FAILURE() << text << " ran";
+    } catch (const ScenarioError& error) {
+      EXPECT_NE(std::string::npos, std::string(error.what()).find("alerts[1]: \""))
+          << error.what();
+      EXPECT_NE(std::string::npos, std::string(error.what()).find("outside 32-bit Unix time"))
+          << error.what();
+    }
+  }
+  // The last second that 32 bits hold is taken.
+  const std::int64_t start = sim::SimPlatform::kDefaultStartUnixTime;
+  const Scenario scenario = ParseScenario(
+      R"({"brand": "none", "end": 100, "alerts": [{"values": {"Last": {"secondsFromStart": )" +
+      std::to_string(std::int64_t{UINT32_MAX} - start) + "}}}]}");
+  std::unique_ptr<Target> target = MakeTarget("");
+  EXPECT_NO_THROW(RunScenario(scenario, *target));
 }
 
 TEST(DemoScenario, ValuesKeepTheirTypes) {
@@ -188,15 +265,40 @@ TEST(DemoRun, PicturesEveryNewLookOfTheToast) {
 
 // The library keeps what it read of a brand for the life of the process, as the DLL
 // does until it is unloaded; each branded run here starts without it.
-class BrandedRunTest : public ::testing::Test {
- protected:
-  ~BrandedRunTest() override { ForgetBrand(); }
-  static void ForgetBrand() {
-    ProductInfoManager::ResetForTests();
-    WhiteLabelCatalogue::ResetForTests();
-    ResetAlertColorsForTests();
-  }
-};
+// With the demo brand, game mode is available, blocks informative alerts and lets
+// ask alerts through; a single alert not meant for full-screen programs is then
+// answered with its DefaultResponse instead of shown.
+TEST_F(BrandedRunTest, AFullScreenProgramSuppressesAlertsWhileGameModeIsOn) {
+  // Alerts shown expire a few seconds later (answered 0), so the next can show.
+  const Scenario scenario = ParseScenario(R"({"end": 60000,
+      "fullScreen": [{"at": 1000, "until": 10000}, {"at": 20000, "until": 30000, "gameMode": false}],
+      "alerts": [
+        {"at": 2000, "values": {"FormType": 13, "FullScreenVisible": false, "DefaultResponse": 5}},
+        {"at": 2000, "list": "notifications", "values": {"FormType": 10}},
+        {"at": 3000, "values": {"FormType": 13, "DefaultResponse": 5,
+                                "AlertExpirationDate": {"secondsFromStart": 12}}},
+        {"at": 21000, "values": {"FormType": 13, "FullScreenVisible": false, "DefaultResponse": 5,
+                                 "AlertExpirationDate": {"secondsFromStart": 28}}},
+        {"at": 40000, "values": {"FormType": 13, "FullScreenVisible": false, "DefaultResponse": 5,
+                                 "AlertExpirationDate": {"secondsFromStart": 48}}}]})");
+  auto target = MakeTarget("");
+  const nlohmann::json report = RunScenario(scenario, *target);
+  std::map<long, nlohmann::json> responses;  // by alert
+  for (const auto& removal : report["removed"])
+    for (const auto& n : removal["notifications"]) responses[n["alert"].get<long>()] = n["responses"];
+  ASSERT_EQ(5u, responses.size()) << report.dump();
+  const nlohmann::json none = nlohmann::json::array(), byDefault = {5}, expired = {0};
+  EXPECT_EQ(byDefault, responses[0]) << "answered for the user, not shown";
+  EXPECT_EQ(none, responses[1]) << "an informative alert is removed unshown";
+  EXPECT_EQ(expired, responses[2]) << "FullScreenVisible absent: shown";
+  EXPECT_EQ(expired, responses[3]) << "game mode off: shown";
+  EXPECT_EQ(expired, responses[4]) << "after the period: shown";
+  std::multiset<long> shownAt;  // whole seconds
+  for (const auto& shown : report["shown"]) shownAt.insert(shown["at"].get<long>() / 1000);
+  EXPECT_EQ((std::multiset<long>{3, 21, 40}), shownAt) << report["shown"].dump();
+  EXPECT_EQ(0, report["pending"]["alerts"]);
+  EXPECT_EQ(0, report["pending"]["notifications"]);
+}
 
 TEST_F(BrandedRunTest, TheDemoBrandIsInstalledUnlessTheScenarioSaysNone) {
   const struct {

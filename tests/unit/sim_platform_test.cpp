@@ -133,6 +133,21 @@ TEST_F(SimPlatformTest, TimersAndActionsFireByDueTimeThenArmingOrder) {
   EXPECT_EQ(log_, expected);
 }
 
+TEST_F(SimPlatformTest, ATimerArmedAgainFiresAfterItsTiesAndAKilledOneNotAtAll) {
+  WindowHandle w = NewWindow();
+  sim_.SetTimer(w, 1, 20);
+  sim_.SetTimer(w, 2, 20);
+  sim_.SetTimer(w, 1, 20);  // replaces the first: now armed after 2
+  sim_.SetTimer(w, 3, 10);
+  sim_.KillTimer(w, 3);
+  sim_.KillTimer(w, 4);  // never armed
+  EXPECT_EQ(sim_.TimerCount(), 2u);
+
+  sim_.RunFor(20);
+
+  EXPECT_EQ(log_, (std::vector<Seen>{{w, msg::Timer, 2, 20}, {w, msg::Timer, 1, 20}}));
+}
+
 TEST(SimPlatformTimer, IntervalsBelowTenMillisecondsAreRaisedToTen) {
   struct Case {
     std::uint32_t interval;

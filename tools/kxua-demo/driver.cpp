@@ -1,8 +1,11 @@
 #include "tools/kxua-demo/driver.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <numeric>
+#include <optional>
 #include <vector>
 
 #include "kxua/values.h"
@@ -50,11 +53,26 @@ std::shared_ptr<testbed::Notification> MakeNotification(const AlertEvent& event,
           if constexpr (std::is_same_v<T, std::uint64_t>) notification->SetNumber64(v.name, value);
           if constexpr (std::is_same_v<T, bool>) notification->SetFlag(v.name, value);
           if constexpr (std::is_same_v<T, Value::SecondsFromStart>)
-            notification->SetNumber(v.name, static_cast<std::int32_t>(start + value.seconds));
+            notification->SetNumber(v.name, static_cast<std::int32_t>(static_cast<std::uint32_t>(
+                                                start + value.seconds)));
         },
         v.value);
   }
   return notification;
+}
+
+// Moments are written as 32-bit Unix time (read back unsigned); one that does not fit
+// from this start is refused before anything runs, never wrapped.
+void CheckMoments(const Scenario& scenario, std::int64_t start) {
+  for (std::size_t i = 0; i < scenario.alerts.size(); ++i)
+    for (const Value& v : scenario.alerts[i].values)
+      if (const auto* moment = std::get_if<Value::SecondsFromStart>(&v.value)) {
+        const std::int64_t at = start + moment->seconds;
+        if (at < 0 || at > std::int64_t{UINT32_MAX})
+          throw ScenarioError("alerts[" + std::to_string(i) + "]: \"" + Utf8FromWide(v.name) +
+                              "\": " + std::to_string(moment->seconds) +
+                              " seconds from the start is outside 32-bit Unix time");
+      }
 }
 
 // The file name of the picture of the `order`th shown entry (from 1). Frame class
@@ -73,9 +91,13 @@ std::string PictureName(std::size_t order, const std::wstring& frame) {
 // Everything the run does to the product and the screen, as it happens.
 class Recorder {
  public:
-  Recorder(const Scenario& scenario, Target& target, testbed::Product& product,
-           std::vector<Picture>& pictures)
-      : scenario_(scenario), target_(target), product_(product), pictures_(pictures) {}
+  Recorder(const Scenario& scenario, std::int64_t start, Target& target,
+           testbed::Product& product, std::vector<Picture>& pictures)
+      : scenario_(scenario),
+        target_(target),
+        product_(product),
+        pictures_(pictures),
+        start_(start) {}
 
   void Arrive(std::size_t index) {
     if (arrived_[index]) return;
@@ -112,8 +134,20 @@ class Recorder {
   }
 
   json Run() {
-    start_ = target_.UnixTime();
     arrived_.assign(scenario_.alerts.size(), false);
+    byTime_.resize(scenario_.alerts.size());
+    std::iota(byTime_.begin(), byTime_.end(), std::size_t{0});
+    std::stable_sort(byTime_.begin(), byTime_.end(), [this](std::size_t a, std::size_t b) {
+      return scenario_.alerts[a].at < scenario_.alerts[b].at;
+    });
+    // Before the alerts, so that an alert arriving as a period begins meets it.
+    for (const FullScreenPeriod& period : scenario_.fullScreen) {
+      if (period.at == 0)
+        FullScreen(&period);
+      else
+        target_.At(period.at, [this, &period] { FullScreen(&period); });
+      target_.At(period.until, [this] { FullScreen(nullptr); });
+    }
     for (std::size_t i = 0; i < scenario_.alerts.size(); ++i) {
       if (scenario_.alerts[i].at == 0)
         Arrive(i);
@@ -131,7 +165,7 @@ class Recorder {
     for (;;) {
       IUnknown* context = product_.Context();
       context->AddRef();  // the call's reference
-      const std::size_t removals = product_.Manager().Removals().size();
+      const std::size_t removals = product_.Manager().RemovalCount();
       inRun_ = true;
       result = target_.Initialize(&product_.Manager(), context);
       inRun_ = false;
@@ -141,9 +175,8 @@ class Recorder {
       // thread then) are queued now; they wait for the next run, which the product
       // starts at once. Only after a run that got somewhere: one that left its
       // alerts where they were would do so again.
-      for (std::size_t i = 0; i < scenario_.alerts.size(); ++i)
-        if (scenario_.alerts[i].at <= target_.Now()) Arrive(i);
-      if (Pending() > 0 && product_.Manager().Removals().size() > removals) continue;
+      ArriveDue();
+      if (Pending() > 0 && product_.Manager().RemovalCount() > removals) continue;
       std::optional<std::uint64_t> next = NextArrival();
       if (!next || *next >= scenario_.end) break;
       target_.WaitUntil(*next);
@@ -173,6 +206,20 @@ class Recorder {
     }
   }
 
+  // The desktop and the product's game-mode setting during `period`, or outside
+  // every period (null).
+  void FullScreen(const FullScreenPeriod* period) {
+    // The configuration items of game mode: switched on, and active.
+    constexpr LONG kGameModeSwitchedOn = 0, kGameModeActive = 0x0400995C;
+    target_.SetFullScreen(period != nullptr);
+    for (LONG item : {kGameModeSwitchedOn, kGameModeActive}) {
+      if (period != nullptr)
+        product_.Config().SetFlag(item, period->gameMode);
+      else
+        product_.Config().Remove(item);
+    }
+  }
+
   std::size_t Pending() const {
     std::size_t pending = 0;
     for (std::int32_t list : {ListAlerts, ListNotifications, ListCampaigns})
@@ -180,12 +227,32 @@ class Recorder {
     return pending;
   }
 
+  // The first alert in time order that has not arrived, if any; the ones before it
+  // all have.
+  std::optional<std::size_t> NextToArrive() {
+    while (nextToArrive_ < byTime_.size() && arrived_[byTime_[nextToArrive_]]) ++nextToArrive_;
+    if (nextToArrive_ == byTime_.size()) return std::nullopt;
+    return byTime_[nextToArrive_];
+  }
+
+  // Queues every alert whose time has come, in the scenario's order.
+  void ArriveDue() {
+    NextToArrive();
+    std::vector<std::size_t> due;
+    for (std::size_t i = nextToArrive_; i < byTime_.size(); ++i) {
+      const std::size_t alert = byTime_[i];
+      if (scenario_.alerts[alert].at > target_.Now()) break;
+      if (!arrived_[alert]) due.push_back(alert);
+    }
+    std::sort(due.begin(), due.end());
+    for (std::size_t alert : due) Arrive(alert);
+  }
+
   // When the next alert of the scenario arrives, if any is still to come.
-  std::optional<std::uint64_t> NextArrival() const {
-    std::optional<std::uint64_t> next;
-    for (std::size_t i = 0; i < scenario_.alerts.size(); ++i)
-      if (!arrived_[i] && (!next || scenario_.alerts[i].at < *next)) next = scenario_.alerts[i].at;
-    return next;
+  std::optional<std::uint64_t> NextArrival() {
+    const std::optional<std::size_t> next = NextToArrive();
+    if (!next) return std::nullopt;
+    return scenario_.alerts[*next].at;
   }
 
   json Report(std::int32_t result, std::uint64_t duration) const {
@@ -229,11 +296,13 @@ class Recorder {
   Target& target_;
   testbed::Product& product_;
   std::vector<Picture>& pictures_;
-  std::int64_t start_ = 0;
+  const std::int64_t start_;  // Unix time
   bool running_ = false;  // the scenario is being played
   bool inRun_ = false;    // the library's loop is running
   int runs_ = 0;
   std::vector<bool> arrived_;  // per alert of the scenario: queued
+  std::vector<std::size_t> byTime_;  // the alerts by arrival time, ties in their order
+  std::size_t nextToArrive_ = 0;     // into byTime_: every alert before it arrived
   std::vector<std::shared_ptr<testbed::Notification>> notifications_;
   std::map<const testbed::Notification*, std::size_t> alertOf_;
   std::optional<ToastState> last_;
@@ -244,12 +313,18 @@ class Recorder {
 }  // namespace
 
 json RunScenario(const Scenario& scenario, Target& target, std::vector<Picture>& pictures) {
+  const std::int64_t start = target.UnixTime();
+  CheckMoments(scenario, start);
+  if (!scenario.fullScreen.empty() && !target.SetFullScreen(false))
+    throw ScenarioError(std::string("fullScreen: the ") + target.Name() +
+                        " target cannot put a full-screen program in front; run this "
+                        "scenario on the simulation");
   testbed::Product product(scenario.language);
   // What the library gets when it makes a context of its own, as the product
   // information does.
   testbed::ContextClassRegistration contextClass(product.Context());
   if (scenario.brand == Brand::Demo) target.InstallDemoBrand(scenario.language);
-  Recorder recorder(scenario, target, product, pictures);
+  Recorder recorder(scenario, start, target, product, pictures);
   return recorder.Run();
 }
 

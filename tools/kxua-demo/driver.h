@@ -24,7 +24,10 @@ struct Picture {
   std::vector<std::uint8_t> png;
 };
 
-// The report of the run; `pictures` receives a picture for every "shown" entry the
+// The report of the run; throws ScenarioError, before anything runs, for a moment
+// ("secondsFromStart") that does not fit 32-bit Unix time from this run's start, and
+// for full-screen periods on a target that cannot stage them.
+// `pictures` receives a picture for every "shown" entry the
 // platform could take one for (entries without have no "picture").
 nlohmann::json RunScenario(const Scenario& scenario, Target& target,
                            std::vector<Picture>& pictures);

@@ -2,6 +2,8 @@
 
 #include <limits>
 #include <map>
+#include <optional>
+#include <type_traits>
 
 #include <nlohmann/json.hpp>
 
@@ -18,11 +20,41 @@ using nlohmann::json;
   throw ScenarioError(where + ": " + what);
 }
 
+// A whole JSON number within [low, high]; none for anything else (a fraction, a text,
+// a number out of range), so that no value is wrapped on its way in. The JSON library
+// keeps non-negative numbers unsigned and negative ones signed, each exact.
+template <class T>
+std::optional<T> WholeNumber(const json& v, T low = std::numeric_limits<T>::min(),
+                             T high = std::numeric_limits<T>::max()) {
+  static_assert(std::is_integral_v<T> && sizeof(T) <= sizeof(std::uint64_t));
+  if (v.is_number_unsigned()) {
+    const auto n = v.get<std::uint64_t>();
+    if constexpr (std::is_signed_v<T>) {
+      if (high < 0 || n > static_cast<std::uint64_t>(high)) return std::nullopt;
+      if (low > 0 && n < static_cast<std::uint64_t>(low)) return std::nullopt;
+    } else {
+      if (n < low || n > high) return std::nullopt;
+    }
+    return static_cast<T>(n);
+  }
+  if (v.is_number_integer()) {
+    const auto n = v.get<std::int64_t>();  // negative here
+    if constexpr (std::is_signed_v<T>) {
+      if (n < low || n > high) return std::nullopt;
+      return static_cast<T>(n);
+    }
+  }
+  return std::nullopt;
+}
+
+const std::string kMillisecondsRange = "a whole number of milliseconds from 0 to " +
+                                       std::to_string(kLatestMilliseconds);
+
 std::uint64_t Milliseconds(const json& event, const std::string& where) {
-  const json* at = event.contains("at") ? &event["at"] : nullptr;
-  if (at == nullptr) return 0;
-  if (!at->is_number_unsigned()) Fail(where, "\"at\" must be milliseconds, a whole number >= 0");
-  return at->get<std::uint64_t>();
+  if (!event.contains("at")) return 0;
+  const auto at = WholeNumber<std::uint64_t>(event["at"], 0, kLatestMilliseconds);
+  if (!at) Fail(where, "\"at\" must be " + kMillisecondsRange);
+  return *at;
 }
 
 std::int32_t ListOf(const json& alert, const std::string& where) {
@@ -41,15 +73,19 @@ Value ValueOf(const std::string& name, const json& v, const std::string& where) 
   } else if (v.is_boolean()) {
     value.value = v.get<bool>();
   } else if (v.is_number_integer()) {
-    const auto n = v.get<std::int64_t>();
-    if (n < std::numeric_limits<std::int32_t>::min() || n > std::numeric_limits<std::int32_t>::max())
-      Fail(where, "\"" + name + "\" does not fit 32 bits; write {\"number64\": ...}");
-    value.value = static_cast<std::int32_t>(n);
+    const auto n = WholeNumber<std::int32_t>(v);
+    if (!n) Fail(where, "\"" + name + "\" does not fit 32 bits; write {\"number64\": ...}");
+    value.value = *n;
   } else if (v.is_object() && v.size() == 1 && v.contains("number64") && v["number64"].is_number_unsigned()) {
     value.value = v["number64"].get<std::uint64_t>();
   } else if (v.is_object() && v.size() == 1 && v.contains("secondsFromStart") &&
              v["secondsFromStart"].is_number_integer()) {
-    value.value = Value::SecondsFromStart{v["secondsFromStart"].get<std::int64_t>()};
+    const auto seconds = WholeNumber<std::int64_t>(v["secondsFromStart"], -Value::kMomentSpan,
+                                                   Value::kMomentSpan);
+    if (!seconds)
+      Fail(where, "\"" + name + "\": \"secondsFromStart\" must lie within " +
+                      std::to_string(Value::kMomentSpan) + " seconds of the start");
+    value.value = Value::SecondsFromStart{*seconds};
   } else {
     Fail(where, "\"" + name + "\" must be a text, a whole number, true or false, "
                 "{\"number64\": n} or {\"secondsFromStart\": n}");
@@ -66,8 +102,8 @@ InputEvent InputOf(const json& event, const std::string& where) {
     const json& key = event["key"];
     if (key.is_string() && keys.count(key.get<std::string>()))
       input.key = keys.at(key.get<std::string>());
-    else if (key.is_number_unsigned() && key.get<std::uint64_t>() < 256)
-      input.key = key.get<std::uint32_t>();
+    else if (const auto code = WholeNumber<std::uint32_t>(key, 0, 255))
+      input.key = *code;
     else
       Fail(where, "\"key\" must be a virtual-key code or one of left, up, right, down, escape, enter");
     input.kind = InputEvent::Kind::Key;
@@ -83,10 +119,13 @@ InputEvent InputOf(const json& event, const std::string& where) {
   } else if (event.contains("drag")) {
     const json& to = event["drag"];
     const auto coordinate = [&](const char* axis) {
-      if (!to.is_object() || !to.contains(axis) || !to[axis].is_number_integer() ||
-          to[axis].get<std::int64_t>() < -32768 || to[axis].get<std::int64_t>() > 32767)
-        Fail(where, "\"drag\" must be {\"x\": X, \"y\": Y}, whole screen coordinates");
-      return to[axis].get<int>();
+      const auto at = to.is_object() && to.contains(axis)
+                          ? WholeNumber<int>(to[axis], -32768, 32767)
+                          : std::nullopt;
+      if (!at)
+        Fail(where, "\"drag\" must be {\"x\": X, \"y\": Y}, whole screen coordinates "
+                    "from -32768 to 32767");
+      return *at;
     };
     input.kind = InputEvent::Kind::Drag;
     input.x = coordinate("x");
@@ -95,6 +134,13 @@ InputEvent InputOf(const json& event, const std::string& where) {
     Fail(where, "an input event needs \"key\", \"click\", \"hover\", \"drag\" or \"finalize\"");
   }
   return input;
+}
+
+// What comes after the end would never happen, and would leave no trace in the report.
+void BeforeEnd(std::uint64_t at, std::uint64_t end, const std::string& where) {
+  if (at > end)
+    Fail(where, "\"at\" " + std::to_string(at) + " is after the end (" + std::to_string(end) +
+                    "), so it would never happen");
 }
 
 }  // namespace
@@ -119,8 +165,9 @@ Scenario ParseScenario(const std::string& text) {
     scenario.language = WideFromUtf8(document["language"].get<std::string>());
   }
   if (document.contains("end")) {
-    if (!document["end"].is_number_unsigned()) Fail("end", "must be milliseconds, a whole number");
-    scenario.end = document["end"].get<std::uint64_t>();
+    const auto end = WholeNumber<std::uint64_t>(document["end"], 0, kLatestMilliseconds);
+    if (!end) Fail("end", "must be " + kMillisecondsRange);
+    scenario.end = *end;
   }
   if (document.contains("alerts")) {
     if (!document["alerts"].is_array()) Fail("alerts", "must be a list");
@@ -129,12 +176,36 @@ Scenario ParseScenario(const std::string& text) {
       const std::string where = "alerts[" + std::to_string(index++) + "]";
       if (!alert.is_object()) Fail(where, "must be an object");
       AlertEvent event{Milliseconds(alert, where), ListOf(alert, where), {}};
+      BeforeEnd(event.at, scenario.end, where);
       if (alert.contains("values")) {
         if (!alert["values"].is_object()) Fail(where, "\"values\" must be an object");
         for (const auto& [name, v] : alert["values"].items())
           event.values.push_back(ValueOf(name, v, where));
       }
       scenario.alerts.push_back(std::move(event));
+    }
+  }
+  if (document.contains("fullScreen")) {
+    if (!document["fullScreen"].is_array()) Fail("fullScreen", "must be a list");
+    std::size_t index = 0;
+    for (const json& period : document["fullScreen"]) {
+      const std::string where = "fullScreen[" + std::to_string(index++) + "]";
+      if (!period.is_object()) Fail(where, "must be an object");
+      FullScreenPeriod full{Milliseconds(period, where), 0, true};
+      BeforeEnd(full.at, scenario.end, where);
+      const auto until = period.contains("until")
+                             ? WholeNumber<std::uint64_t>(period["until"], full.at + 1,
+                                                          kLatestMilliseconds)
+                             : std::nullopt;
+      if (!until) Fail(where, "\"until\" must be " + kMillisecondsRange + ", after \"at\"");
+      full.until = *until;
+      if (period.contains("gameMode")) {
+        if (!period["gameMode"].is_boolean()) Fail(where, "\"gameMode\" must be true or false");
+        full.gameMode = period["gameMode"].get<bool>();
+      }
+      if (!scenario.fullScreen.empty() && full.at < scenario.fullScreen.back().until)
+        Fail(where, "begins before the period before it ends");
+      scenario.fullScreen.push_back(full);
     }
   }
   if (document.contains("input")) {
@@ -144,6 +215,7 @@ Scenario ParseScenario(const std::string& text) {
       const std::string where = "input[" + std::to_string(index++) + "]";
       if (!event.is_object()) Fail(where, "must be an object");
       scenario.input.push_back(InputOf(event, where));
+      BeforeEnd(scenario.input.back().at, scenario.end, where);
     }
   }
   return scenario;

@@ -17,8 +17,15 @@ struct Value {
   struct SecondsFromStart {
     std::int64_t seconds;
   };
+  // How far from the start a moment may lie: enough to reach either end of 32-bit
+  // Unix time from any start, little enough that start + seconds cannot overflow.
+  static constexpr std::int64_t kMomentSpan = 0xFFFFFFFFLL;
   std::variant<std::wstring, std::int32_t, std::uint64_t, bool, SecondsFromStart> value;
 };
+
+// The latest moment of a run, in milliseconds: the longest a system timer waits, so
+// that every time of a scenario fits the waits of either target.
+inline constexpr std::uint64_t kLatestMilliseconds = 0x7FFFFFFF;
 
 struct AlertEvent {
   std::uint64_t at = 0;  // milliseconds from the start of the run
@@ -35,6 +42,16 @@ struct InputEvent {
   int x = 0, y = 0;       // Drag: where the toast's top-left corner goes on screen
 };
 
+// A full-screen program (a game) in front of the desktop from `at` until `until`,
+// milliseconds from the start, with the product's game-mode setting switched on or
+// off meanwhile. Outside every period nothing is full-screen and the product leaves
+// the setting unset.
+struct FullScreenPeriod {
+  std::uint64_t at = 0;
+  std::uint64_t until = 0;
+  bool gameMode = true;
+};
+
 // What the product installed before the run: the testbed's demo brand (as the
 // product's setup installs it, so that the demo looks like the product), or none.
 enum class Brand { Demo, None };
@@ -44,6 +61,7 @@ struct Scenario {
   std::wstring language = L"eng";
   std::vector<AlertEvent> alerts;
   std::vector<InputEvent> input;
+  std::vector<FullScreenPeriod> fullScreen;  // in time order, none overlapping
   std::uint64_t end = 60000;  // the run is ended here at the latest
 };
 
@@ -52,7 +70,8 @@ class ScenarioError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Throws ScenarioError naming what is wrong and where.
+// Throws ScenarioError naming what is wrong and where: a value of the wrong kind, a
+// number out of its range (numbers are never wrapped), an event after the end.
 Scenario ParseScenario(const std::string& json);
 
 }  // namespace kxua::demo

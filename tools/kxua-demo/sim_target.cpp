@@ -92,6 +92,15 @@ class SimTarget final : public Target {
     return branded_ ? testbed::CompanionCalls() : std::vector<std::wstring>();
   }
 
+  // A Direct3D game as the shell reports it; with a game in front the modern desktop
+  // is not.
+  bool SetFullScreen(bool on) override {
+    constexpr int kRunningD3DFullScreen = 3, kAcceptsNotifications = 5;
+    sim_.SetNotificationState(on ? kRunningD3DFullScreen : kAcceptsNotifications);
+    testbed::SetModernDesktopInFront(!on);
+    return true;
+  }
+
   void WaitUntil(std::uint64_t ms) override {
     if (ms > Now()) sim_.RunFor(ms - Now());
   }

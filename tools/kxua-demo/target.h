@@ -57,6 +57,9 @@ class Target {
   // Every call the companion library stand-in received so far, one line each (see
   // testbed/companion_library.h); none without the demo brand.
   virtual std::vector<std::wstring> CompanionCalls() = 0;
+  // Puts a full-screen program in front of the desktop, or takes it away (then the
+  // desktop is as it was); false when this target cannot.
+  virtual bool SetFullScreen(bool on) = 0;
   // Between runs: lets time pass until `ms` after the start, serving what is due.
   virtual void WaitUntil(std::uint64_t ms) = 0;
   // The library's two entry points.

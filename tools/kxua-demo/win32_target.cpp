@@ -213,6 +213,9 @@ class Win32Target final : public Target {
     return calls;
   }
 
+  // The system's answer about full-screen programs cannot be staged on a real desktop.
+  bool SetFullScreen(bool) override { return false; }
+
   void WaitUntil(std::uint64_t ms) override {
     while (Now() < ms) {
       MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(ms - Now()), QS_ALLINPUT);
