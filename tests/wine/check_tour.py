@@ -73,13 +73,42 @@ def main(argv):
     shows = sum(1 for call in report["modernToasts"] if call == SHOW_TOAST)
     check(shows == singles, "a system toast for each single alert: %d of %d" % (shows, singles))
 
+    screen = screen_size()
+    check(screen is not None, "xdpyinfo tells the screen's size")
+    if screen is None:
+        return summary()
+
+    def inside(bounds):
+        return (0 <= bounds["left"] and bounds["left"] + bounds["width"] <= screen[0] and
+                0 <= bounds["top"] and bounds["top"] + bounds["height"] <= screen[1])
+
+    last = report["shown"][-1]["bounds"]
+    check(inside(last), "the toast dragged past the screen's corner came back inside %dx%d: %s"
+          % (screen + (last,)))
+
     pictures = [entry.get("picture") for entry in report["shown"]]
     files = sorted(name for name in os.listdir(out) if name.endswith(".png"))
     check(None not in pictures and sorted(pictures) == files,
           "one picture per shown toast (%d), and no other" % len(files))
-    check(all(os.path.getsize(os.path.join(out, name)) > 1000 for name in files),
-          "the pictures are not empty")
+    # A toast mostly off the screen shows, and is pictured, as the sliver left on it.
+    on_screen = [entry["picture"] for entry in report["shown"] if inside(entry["bounds"])]
+    check(all(os.path.getsize(os.path.join(out, name)) > 1000 for name in on_screen),
+          "the pictures of toasts on the screen are not empty")
     return summary()
+
+
+def screen_size():
+    """The X screen's size, which is Wine's screen; None where xdpyinfo cannot tell."""
+    try:
+        info = subprocess.run(["xdpyinfo"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                              text=True, timeout=20).stdout
+    except (OSError, subprocess.TimeoutExpired):
+        return None
+    for line in info.splitlines():
+        if line.strip().startswith("dimensions:"):
+            width, height = line.split()[1].split("x")
+            return int(width), int(height)
+    return None
 
 
 def summary():
