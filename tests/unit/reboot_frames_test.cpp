@@ -1,0 +1,211 @@
+// The restart and follow-steps alerts: what they show of the item, the details
+// link, and what their buttons ask of the product; none answers or closes by
+// itself.
+#include <gtest/gtest.h>
+
+#include "frames/reboot/reboot_frames.h"
+#include "kxua/values.h"
+#include "model/alert_colors.h"
+#include "testbed/demo_brand.h"
+#include "tests/unit/frame_fixture.h"
+#include "ui/html_label.h"
+#include "ui/kxua_controls.h"
+
+namespace kxua {
+namespace {
+
+using testbed::RecordedValue;
+
+class RebootFramesTest : public test::FrameFixture {
+ protected:
+  RebootFramesTest() {
+    RegisterRebootFrames(registry);
+    AddTexts({{L"IDS_TITLE", L"Restart needed"},
+              {L"IDS_MAIN", L"Restart to <b>neutralize</b> it."},
+              {L"IDS_SECONDARY", L"The item stays blocked until then."},
+              {L"IDS_BUTTON", L"Restart now"},
+              {L"MALWARE_TYPE_3", L"Trojan"},
+              {L"Detalles", L"Details"},
+              {L"Ocultar", L"Hide"}});
+  }
+  static std::shared_ptr<testbed::Notification> Item() {
+    auto notice = std::make_shared<testbed::Notification>();
+    notice->SetText(key::TitleText, L"IDS_TITLE").SetText(key::MainText, L"IDS_MAIN");
+    notice->SetText(key::SecondaryText, L"IDS_SECONDARY").SetText(key::ButtonText, L"IDS_BUTTON");
+    notice->SetText(key::Path, L"\\??\\C:\\Program Files\\Test\\Evil.EXE").SetNumber(key::MWType, 3);
+    return notice;
+  }
+  const std::wstring& Html() { return Get<ui::HtmlLabel>(L"HTMLabelMainText").HTMLText(); }
+};
+
+struct Twin {
+  std::int32_t formType;
+  const wchar_t* frame;
+  const wchar_t* button;
+  const wchar_t* detailsTarget;  // what the details link reacts to
+};
+const Twin kTwins[] = {
+    {alerts_form::TfrNeedReboot, L"TfrNeedReboot", L"kxzeButtonReboot", L"labelDetails"},
+    {alerts_form::TfrFollowSteps, L"TfrFollowSteps", L"kxzeButtonSteps", L"kxzeButtonDetails"},
+    {alerts_form::TfrFollowSteps, L"TfrFollowSteps", L"kxzeButtonSteps", L"labelDetails"},
+};
+
+TEST_F(RebootFramesTest, EachFrameIsRegisteredForItsFormTypeInTheAlertsList) {
+  for (const Twin& twin : kTwins) {
+    FrameFactory factory = registry.Find(ListAlerts, twin.formType);
+    ASSERT_NE(nullptr, factory);
+    testbed::AlertSource empty;
+    std::unique_ptr<AlertFrame> made = factory({&host, &empty, nullptr, product.Context()});
+    EXPECT_EQ(twin.frame, made->ClassName());
+    EXPECT_EQ(345, made->Width());
+    EXPECT_EQ(196, made->Height());
+    EXPECT_EQ(nullptr, registry.Find(ListNotifications, twin.formType));
+  }
+}
+
+TEST_F(RebootFramesTest, ShowsTheItemItsTextsAndTheMainTextAsACentredParagraph) {
+  for (const Twin& twin : kTwins) {
+    Make(ListAlerts, twin.formType, {Item()});
+    EXPECT_EQ(L"Restart needed", Caption(L"lbTopText")) << twin.frame;
+    EXPECT_EQ(L"Restart now", Caption(twin.button));
+    EXPECT_EQ(L"Evil.EXE", Caption(L"labelFileName")) << "the name as read";
+    EXPECT_EQ(L"c:\\program files\\test\\evil.exe", Caption(L"labelPath"));
+    EXPECT_EQ(L"c:\\program files\\test\\evil.exe", Get(L"labelPath").Hint()) << "a cut path reads whole";
+    EXPECT_EQ(L"Trojan", Caption(L"lbMalwareType"));
+    EXPECT_EQ(L"<p align=\"center\">Restart to <b>neutralize</b> it.</p>", Html());
+    EXPECT_EQ(L"Details", Caption(L"labelDetails"));
+  }
+}
+
+TEST_F(RebootFramesTest, TheWholeHeaderTakesTheWarningColour) {
+  testbed::InstallDemoBrand(*sim, testbed::FileForm::Plain);
+  LoadAlertColors();
+  Make(ListAlerts, alerts_form::TfrNeedReboot, {Item()});
+  for (const wchar_t* panel : {L"Panel1", L"PanelLock", L"Panel4", L"panelDetails", L"panelAditionalInfo", L"Panel6"})
+    EXPECT_EQ(AlertColor(kAlertTitleWarningBackColor), Get(panel).GetColor()) << panel;
+  ResetAlertColorsForTests();
+}
+
+TEST_F(RebootFramesTest, AMainTextThatCompletesTheParagraphTagShowsWithoutItsBracket) {
+  product.Texts().Add(L"IDS_MAIN", L">Restart now.");
+  Make(ListAlerts, alerts_form::TfrNeedReboot, {Item()});
+  EXPECT_EQ(L"<p align=\"center\">Restart now.</p>", Html());
+}
+
+TEST_F(RebootFramesTest, TheRiskLevelPicksItsPicture) {
+  const struct {
+    std::int32_t level;  // -1: none
+    int picture;
+  } cases[] = {{-1, 500}, {0, 500}, {1, 500}, {2, 501}, {5, 504}, {9, 504}};
+  for (const auto& c : cases) {
+    auto notice = Item();
+    if (c.level >= 0) notice->SetNumber(key::SAMPLE_NOTIFICATION_RISKLEVEL, c.level);
+    Make(ListAlerts, alerts_form::TfrNeedReboot, {notice});
+    EXPECT_EQ(c.picture, Get<ui::KXUAPaintBoxPngLux>(L"imgRisk").ResourceID()) << c.level;
+  }
+}
+
+TEST_F(RebootFramesTest, TheDetailsLinkSwapsTheTextsAndTwoClicksGiveTheFirstState) {
+  for (const Twin& twin : kTwins) {
+    Make(ListAlerts, twin.formType, {Item()});
+    host.FitHeight(frame->Height());
+    const int height = frame->Height();
+    const std::wstring mainHtml = Html();
+    EXPECT_FALSE(Get(L"panelAditionalInfo").Visible());
+
+    Click(twin.detailsTarget);
+    EXPECT_TRUE(Get(L"panelAditionalInfo").Visible()) << twin.detailsTarget;
+    EXPECT_EQ(L"<p align=\"center\">The item stays blocked until then.</p>", Html());
+    EXPECT_EQ(L"Hide", Caption(L"labelDetails"));
+    EXPECT_EQ(519, Get<ui::KXUAPaintBoxPngLux>(L"kxzeButtonDetails").ResourceID());
+    // The link goes below the type line (16 + 17); the strip and the frame grow by
+    // as much, the body keeping its size.
+    EXPECT_EQ(33, Get(L"panelDetails").Top());
+    EXPECT_EQ(height + 33, frame->Height());
+    EXPECT_EQ(frame->Height(), host.Height());
+
+    Click(L"labelDetails");
+    EXPECT_FALSE(Get(L"panelAditionalInfo").Visible());
+    EXPECT_EQ(mainHtml, Html());
+    EXPECT_EQ(L"Details", Caption(L"labelDetails"));
+    EXPECT_EQ(520, Get<ui::KXUAPaintBoxPngLux>(L"kxzeButtonDetails").ResourceID());
+    EXPECT_EQ(height, frame->Height());
+    EXPECT_EQ(height, host.Height());
+  }
+}
+
+TEST_F(RebootFramesTest, WithoutATranslatorTheDesignedTextsStayInBothDetailStates) {
+  auto* bare = new testbed::ApplicationContext;
+  Make(ListAlerts, alerts_form::TfrFollowSteps, {Item()}, bare);
+  const std::wstring designed = L"<font size=\"14\">Sigue los pasos</font><br/>para neutralizar el elemento.";
+  EXPECT_EQ(designed, Html());
+  EXPECT_EQ(L"Contiene 3 virus", Caption(L"lbTopText"));
+  EXPECT_EQ(L"Consultar paso a paso", Caption(L"kxzeButtonSteps"));
+  EXPECT_EQ(L"Detalles", Caption(L"labelDetails"));
+  Click(L"labelDetails");
+  EXPECT_EQ(designed, Html()) << "never an empty text";
+  EXPECT_EQ(L"Ocultar", Caption(L"labelDetails"));
+  Click(L"labelDetails");
+  EXPECT_EQ(designed, Html());
+  frame.reset();
+  bare->Release();
+}
+
+TEST_F(RebootFramesTest, TheRestartButtonAsksOnceAndClosesWithoutAnAnswer) {
+  auto notice = Item();
+  Make(ListAlerts, alerts_form::TfrNeedReboot, {notice});
+  EXPECT_FALSE(frame->HasTimer());
+  sim->RunFor(600000);
+  EXPECT_EQ(0, host.closeRequests) << "stays until the user acts";
+  Click(L"kxzeButtonReboot");
+  Click(L"kxzeButtonReboot");
+  const auto requests = product.Actions().Requests();
+  ASSERT_EQ(1u, requests.size());
+  EXPECT_EQ(L"RestartSystem", requests[0].action);
+  EXPECT_EQ(RecordedValue::Number(VT_INT, 0), requests[0].argument);
+  EXPECT_EQ(1, host.closeRequests);
+  EXPECT_TRUE(notice->Responses().empty());
+}
+
+TEST_F(RebootFramesTest, TheRestartButtonClosesEvenWithoutTheActionManager) {
+  product.Context()->Unregister(progid::ActionManager);
+  Make(ListAlerts, alerts_form::TfrNeedReboot, {Item()});
+  Click(L"kxzeButtonReboot");
+  EXPECT_TRUE(product.Actions().Requests().empty());
+  EXPECT_EQ(1, host.closeRequests);
+}
+
+TEST_F(RebootFramesTest, TheStepsButtonOpensItsPageAndTheAlertStays) {
+  RegisterAction(L"Demo.Steps");
+  auto notice = Item();
+  notice->SetText(key::FullURL, L"Demo.Steps");
+  Make(ListAlerts, alerts_form::TfrFollowSteps, {notice});
+  Click(L"kxzeButtonSteps");
+  const auto requests = product.Actions().Requests();
+  ASSERT_EQ(1u, requests.size());
+  EXPECT_EQ(L"", requests[0].action);
+  EXPECT_EQ(L"Demo.Steps", requests[0].objectName);
+  EXPECT_EQ(0, host.closeRequests);
+  EXPECT_TRUE(notice->Responses().empty());
+}
+
+TEST_F(RebootFramesTest, ThePathOpensItsFolderAndTheCloseButtonWritesNoAnswer) {
+  for (const Twin& twin : kTwins) {
+    host.closeRequests = 0;
+    const std::size_t before = product.Actions().Requests().size();
+    auto notice = Item();
+    Make(ListAlerts, twin.formType, {notice});
+    Click(L"labelDetails");
+    Click(L"labelPath");
+    const auto requests = product.Actions().Requests();
+    ASSERT_EQ(before + 1, requests.size()) << twin.frame;
+    EXPECT_EQ(L"OpenShellFolder", requests.back().action);
+    EXPECT_EQ(RecordedValue::Text(L"c:\\program files\\test\\evil.exe"), requests.back().argument);
+    Click(L"KXZEBtnClose");
+    EXPECT_EQ(1, host.closeRequests);
+    EXPECT_TRUE(notice->Responses().empty());
+  }
+}
+
+}  // namespace
+}  // namespace kxua
