@@ -1,7 +1,5 @@
 #include "frames/reboot/tfr_need_reboot.h"
 
-#include "model/actions.h"
-
 namespace kxua {
 
 TfrNeedReboot::TfrNeedReboot(const FrameInput& input) : UnfinishedItemFrame(input) {
@@ -11,11 +9,7 @@ TfrNeedReboot::TfrNeedReboot(const FrameInput& input) : UnfinishedItemFrame(inpu
 }
 
 void TfrNeedReboot::kxzeButtonRebootClick() {
-  // A second click while the close request is on its way must not restart twice.
-  if (restartAsked_) return;
-  restartAsked_ = true;
-  RestartSystem(Context(), RestartArgument::Zero);
-  RequestClose();
+  if (restart_.Press(Context())) RequestClose();
 }
 
 }  // namespace kxua

@@ -2,6 +2,7 @@
 // restarts the system.
 #pragma once
 
+#include "frames/reboot/restart_button.h"
 #include "frames/reboot/unfinished_item_frame.h"
 
 namespace kxua {
@@ -15,7 +16,7 @@ class TfrNeedReboot final : public UnfinishedItemFrame {
  private:
   void kxzeButtonRebootClick();
 
-  bool restartAsked_ = false;
+  RestartButton restart_;
 };
 
 }  // namespace kxua

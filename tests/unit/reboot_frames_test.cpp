@@ -7,6 +7,7 @@
 #include "kxua/values.h"
 #include "model/alert_colors.h"
 #include "testbed/demo_brand.h"
+#include "testbed/resources.h"
 #include "tests/unit/frame_fixture.h"
 #include "ui/html_label.h"
 #include "ui/kxua_controls.h"
@@ -61,6 +62,13 @@ TEST_F(RebootFramesTest, EachFrameIsRegisteredForItsFormTypeInTheAlertsList) {
     EXPECT_EQ(196, made->Height());
     EXPECT_EQ(nullptr, registry.Find(ListNotifications, twin.formType));
   }
+  FrameFactory factory = registry.Find(ListAlerts, alerts_form::TfNeedReboot2);
+  ASSERT_NE(nullptr, factory);
+  auto notice = Item();
+  std::unique_ptr<AlertFrame> made = factory({&host, nullptr, notice.get(), product.Context()});
+  EXPECT_EQ(L"TfNeedReboot2", made->ClassName());
+  EXPECT_EQ(446, made->Width());
+  EXPECT_EQ(nullptr, registry.Find(ListNotifications, alerts_form::TfNeedReboot2));
 }
 
 TEST_F(RebootFramesTest, ShowsTheItemItsTextsAndTheMainTextAsACentredParagraph) {
@@ -151,28 +159,43 @@ TEST_F(RebootFramesTest, WithoutATranslatorTheDesignedTextsStayInBothDetailState
   bare->Release();
 }
 
+const struct RestartFrame {
+  std::int32_t formType;
+  const wchar_t* button;
+} kRestartFrames[] = {{alerts_form::TfrNeedReboot, L"kxzeButtonReboot"},
+                      {alerts_form::TfNeedReboot2, L"BtnReset"}};
+
 TEST_F(RebootFramesTest, TheRestartButtonAsksOnceAndClosesWithoutAnAnswer) {
-  auto notice = Item();
-  Make(ListAlerts, alerts_form::TfrNeedReboot, {notice});
-  EXPECT_FALSE(frame->HasTimer());
-  sim->RunFor(600000);
-  EXPECT_EQ(0, host.closeRequests) << "stays until the user acts";
-  Click(L"kxzeButtonReboot");
-  Click(L"kxzeButtonReboot");
-  const auto requests = product.Actions().Requests();
-  ASSERT_EQ(1u, requests.size());
-  EXPECT_EQ(L"RestartSystem", requests[0].action);
-  EXPECT_EQ(RecordedValue::Number(VT_INT, 0), requests[0].argument);
-  EXPECT_EQ(1, host.closeRequests);
-  EXPECT_TRUE(notice->Responses().empty());
+  testbed::RegisterResourceModule(*sim);
+  for (const RestartFrame& restart : kRestartFrames) {
+    host.closeRequests = 0;
+    const std::size_t before = product.Actions().Requests().size();
+    auto notice = Item();
+    Make(ListAlerts, restart.formType, {notice});
+    EXPECT_FALSE(frame->HasTimer());
+    sim->RunFor(600000);
+    EXPECT_EQ(0, host.closeRequests) << "stays until the user acts";
+    Click(restart.button);
+    Click(restart.button);
+    const auto requests = product.Actions().Requests();
+    ASSERT_EQ(before + 1, requests.size()) << restart.button;
+    EXPECT_EQ(L"RestartSystem", requests.back().action);
+    EXPECT_EQ(RecordedValue::Number(VT_INT, 0), requests.back().argument);
+    EXPECT_EQ(1, host.closeRequests);
+    EXPECT_TRUE(notice->Responses().empty());
+  }
 }
 
 TEST_F(RebootFramesTest, TheRestartButtonClosesEvenWithoutTheActionManager) {
+  testbed::RegisterResourceModule(*sim);
   product.Context()->Unregister(progid::ActionManager);
-  Make(ListAlerts, alerts_form::TfrNeedReboot, {Item()});
-  Click(L"kxzeButtonReboot");
-  EXPECT_TRUE(product.Actions().Requests().empty());
-  EXPECT_EQ(1, host.closeRequests);
+  for (const RestartFrame& restart : kRestartFrames) {
+    host.closeRequests = 0;
+    Make(ListAlerts, restart.formType, {Item()});
+    Click(restart.button);
+    EXPECT_TRUE(product.Actions().Requests().empty());
+    EXPECT_EQ(1, host.closeRequests) << restart.button;
+  }
 }
 
 TEST_F(RebootFramesTest, TheStepsButtonOpensItsPageAndTheAlertStays) {
@@ -205,6 +228,90 @@ TEST_F(RebootFramesTest, ThePathOpensItsFolderAndTheCloseButtonWritesNoAnswer) {
     EXPECT_EQ(1, host.closeRequests);
     EXPECT_TRUE(notice->Responses().empty());
   }
+}
+
+class NeedReboot2Test : public RebootFramesTest {
+ protected:
+  NeedReboot2Test() {
+    testbed::RegisterResourceModule(*sim);
+    AddTexts({{L"IDS_TEXT1", L"Restart to finish."},
+              {L"IDS_NAME", L"Program name"},
+              {L"IDS_FOLDER", L"Program folder:"},
+              {L"IDS_PUBLISHER", L"Publisher:"},
+              {L"IDS_STARTER", L"Started by:"}});
+  }
+  static std::shared_ptr<testbed::Notification> Program() {
+    auto notice = std::make_shared<testbed::Notification>();
+    notice->SetText(key::TitleText, L"IDS_TITLE").SetText(key::Text1, L"IDS_TEXT1");
+    notice->SetText(key::Text2, L"IDS_NAME").SetText(key::Text3, L"IDS_FOLDER");
+    notice->SetText(key::Text4, L"IDS_PUBLISHER").SetText(key::Text5, L"IDS_STARTER");
+    notice->SetText(key::Option1, L"IDS_BUTTON").SetText(key::Publisher, L"IDS_NAME & Co <b>");
+    notice->SetText(key::Path, L"\\??\\D:\\Work\\Tools\\tool.exe");
+    notice->SetText(key::ExecutedBy, L"\\??\\C:\\Windows\\Explorer.EXE");
+    return notice;
+  }
+};
+
+TEST_F(NeedReboot2Test, ShowsTheProgramsRowsWithTheirValuesWholeInTheHints) {
+  Make(ListAlerts, alerts_form::TfNeedReboot2, {Program()});
+  EXPECT_EQ(L"Restart needed", Get<ui::HtmlLabel>(L"htmlProcessString").HTMLText());
+  EXPECT_EQ(L"Restart to finish.", Get<ui::HtmlLabel>(L"Text1").HTMLText());
+  EXPECT_EQ(L"Program name", Caption(L"Text2"));
+  EXPECT_EQ(L"Program folder:", Caption(L"Text3"));
+  EXPECT_EQ(L"Publisher:", Caption(L"Text4"));
+  EXPECT_EQ(L"Started by:", Caption(L"Text5"));
+  EXPECT_EQ(L"Restart now", Caption(L"BtnReset"));
+  const struct {
+    const wchar_t* control;
+    const wchar_t* hint;
+  } values[] = {{L"Text2Value", L"tool.exe"},
+                {L"Text3Value", L"D:\\Work\\Tools"},
+                {L"Text4Value", L"IDS_NAME & Co <b>"},  // as read, never translated
+                {L"Text5Value", L"C:\\Windows\\Explorer.EXE"}};
+  for (const auto& v : values) {
+    EXPECT_EQ(v.hint, Get(v.control).Hint()) << v.control;
+    EXPECT_TRUE(Get(v.control).ShowHint());
+  }
+  EXPECT_EQ(L"<a href=\"#\">D:\\Work\\Tools</a>", Get<ui::HtmlLabel>(L"Text3Value").HTMLText());
+  EXPECT_EQ(3173, Get<ui::KXUAPaintBoxPngLux>(L"MainIcon").ResourceID());
+}
+
+TEST_F(NeedReboot2Test, TheIconIsTheOneTheNotificationNames) {
+  auto notice = Program();
+  notice->SetNumber(key::MainIconID, 3146);
+  Make(ListAlerts, alerts_form::TfNeedReboot2, {notice});
+  EXPECT_EQ(3146, Get<ui::KXUAPaintBoxPngLux>(L"MainIcon").ResourceID());
+}
+
+TEST_F(NeedReboot2Test, TheFolderLinkAndTheInformationIconAskForTheProgramsPath) {
+  Make(ListAlerts, alerts_form::TfNeedReboot2, {Program()});
+  ui::Control& link = Get(L"Text3Value");
+  const platform::Point origin = link.OriginInWindow();
+  sim->Click(frame->Handle(), origin.x + 3, origin.y + link.Height() / 2);
+  sim->RunFor(0);
+  Click(L"imgInfo");
+  const auto requests = product.Actions().Requests();
+  ASSERT_EQ(2u, requests.size());
+  EXPECT_EQ(L"OpenShellFolder", requests[0].action);
+  EXPECT_EQ(RecordedValue::Text(L"D:\\Work\\Tools\\tool.exe"), requests[0].argument);
+  EXPECT_EQ(L"ShowFilePropertiesDialog", requests[1].action);
+  EXPECT_EQ((std::map<std::wstring, RecordedValue>{{L"Path", RecordedValue::Text(L"D:\\Work\\Tools\\tool.exe")}}),
+            requests[1].objectItems);
+  EXPECT_TRUE(Get(L"imgInfo").Enabled()) << "enabled again after the wait";
+  EXPECT_EQ(0, host.closeRequests);
+  Click(L"KXZEBtnClose");
+  EXPECT_EQ(1, host.closeRequests);
+}
+
+TEST_F(NeedReboot2Test, WithoutATranslatorTheDesignedTextsStay) {
+  auto* bare = new testbed::ApplicationContext;
+  Make(ListAlerts, alerts_form::TfNeedReboot2, {Program()}, bare);
+  EXPECT_EQ(L"El elemento esta infectado", Get<ui::HtmlLabel>(L"htmlProcessString").HTMLText());
+  EXPECT_EQ(L"Reiniciar ahora", Caption(L"BtnReset"));
+  EXPECT_EQ(L"Nombre del programa", Caption(L"Text2"));
+  EXPECT_EQ(L"tool.exe", Caption(L"Text2Value"));
+  frame.reset();
+  bare->Release();
 }
 
 }  // namespace
