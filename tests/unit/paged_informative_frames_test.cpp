@@ -5,6 +5,7 @@
 
 #include "frames/informative/informative_frames.h"
 #include "kxua/values.h"
+#include "run_fixture.h"
 #include "tests/unit/frame_fixture.h"
 #include "ui/html_label.h"
 
@@ -212,6 +213,31 @@ TEST_F(PagedInformativeTest, RestoredItemsPageWithTheirOwnNamesAndFolders) {
   EXPECT_EQ(L"3 of 3", Caption(L"lbNumElements"));
   Key(kKeyRight);
   EXPECT_EQ(2u, frame->Index()) << "no page after the last";
+}
+
+// The host-level path: dangerous operations that arrive while one shows join it.
+class PagedInformativeRunTest : public RunTest {};
+
+TEST_F(PagedInformativeRunTest, ALaterDangerousOperationJoinsTheShownOne) {
+  manager.AddNotification(Alert(notifications_form::TfrDangerousOperation));
+  const AlertFrame* first = nullptr;
+  bool joined = false;
+  sim->At(20, [&] {
+    first = Host().CurrentFrame();
+    ASSERT_NE(nullptr, first);
+    EXPECT_EQ(L"TfrDangerousOperation", first->ClassName());
+    EXPECT_EQ(L"1", test::Get<ui::Control>(*first, L"lbNumVirus").Caption());
+    manager.AddNotification(Alert(notifications_form::TfrDangerousOperation));
+  });
+  sim->At(200, [&] {
+    EXPECT_EQ(first, Host().CurrentFrame());
+    EXPECT_EQ(L"2", test::Get<ui::Control>(*first, L"lbNumVirus").Caption());
+    EXPECT_TRUE(test::Get<ui::Control>(*first, L"PanelDetails").Visible());
+    joined = true;
+    KXUA_Finalize();
+  });
+  EXPECT_EQ(0, Run());
+  EXPECT_TRUE(joined);
 }
 
 }  // namespace
