@@ -39,7 +39,7 @@ void UnfinishedItemFrame::LoadItemFrame(Handlers own, const wchar_t* button) {
             {{kAlertTitleWarningBackColor, ColorPart::Background, L"Panel1"},
              {kAlertTitleWarningBackColor, ColorPart::Background, L"PanelLock"},
              {kAlertTitleWarningBackColor, ColorPart::Background, L"Panel4"},
-             // Found by the paging header's rule too, names being compared without case.
+             // The shared PanelDetails rule finds it too: names compare without case.
              {kAlertTitleWarningBackColor, ColorPart::Background, L"panelDetails"},
              {kAlertTitleWarningBackColor, ColorPart::Background, L"panelAditionalInfo"},
              {kAlertTitleWarningBackColor, ColorPart::Background, L"Panel6"},
