@@ -10,6 +10,7 @@
 #include "model/path_parts.h"
 #include "ui/html_label.h"
 #include "ui/kxua_controls.h"
+#include "ui/kxua_resources.h"
 
 namespace kxua {
 
@@ -32,6 +33,13 @@ std::wstring CentredParagraph(const std::wstring& text) {
 UnfinishedItemFrame::UnfinishedItemFrame(const FrameInput& input)
     : AlertFrame(input, Reads::OneNotification, kUntilAnswered) {}
 
+UnfinishedItemFrame::~UnfinishedItemFrame() {
+  // The host shows other alerts after this one, in their own colour.
+  if (hostEdge_ == nullptr || !hostEdgeBefore_) return;
+  hostEdge_->SetColorUp(*hostEdgeBefore_);
+  Host()->Invalidate();
+}
+
 void UnfinishedItemFrame::LoadItemFrame(Handlers own, const wchar_t* button) {
   button_ = button;
   own.emplace("labelPathClick", [this](const ui::Event&) { labelPathClick(); });
@@ -51,6 +59,17 @@ void UnfinishedItemFrame::LoadItemFrame(Handlers own, const wchar_t* button) {
              {kAlertButtonTextColor, ColorPart::Font, button}});
   // Without a translator both states keep the designed text.
   mainHtml_ = secondaryHtml_ = Find<ui::HtmlLabel>(L"HTMLabelMainText")->HTMLText();
+  ColorHostEdge();
+}
+
+void UnfinishedItemFrame::ColorHostEdge() {
+  const std::optional<platform::Color> warning = LoadedAlertColor(kAlertTitleWarningBackColor);
+  if (Host() == nullptr || !warning) return;
+  hostEdge_ = Host()->Find<ui::KXUAColors>(L"ColorFondo");
+  if (hostEdge_ == nullptr) return;
+  hostEdgeBefore_ = hostEdge_->ColorOf(ui::ButtonFace::Up);
+  hostEdge_->SetColorUp(*warning);
+  Host()->Invalidate();
 }
 
 void UnfinishedItemFrame::Fill(IUINotification& notification) {

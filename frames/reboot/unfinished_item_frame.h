@@ -4,13 +4,22 @@
 // stay until the user closes them or acts, and write no response.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "frames/common/alert_frame.h"
 
+namespace kxua::ui {
+class KXUAColors;
+}
+
 namespace kxua {
 
 class UnfinishedItemFrame : public AlertFrame {
+ public:
+  // Gives the host window back the edge colour it had.
+  ~UnfinishedItemFrame() override;
+
  protected:
   explicit UnfinishedItemFrame(const FrameInput& input);
 
@@ -24,10 +33,14 @@ class UnfinishedItemFrame : public AlertFrame {
  private:
   void ShowDetails();
   void labelPathClick();
+  // The host window's edge takes the warning colour while the frame shows.
+  void ColorHostEdge();
 
   const wchar_t* button_ = L"";
   // What the main text shows collapsed and expanded.
   std::wstring mainHtml_, secondaryHtml_;
+  ui::KXUAColors* hostEdge_ = nullptr;  // the host's ColorFondo; not owned
+  std::optional<platform::Color> hostEdgeBefore_;
 };
 
 }  // namespace kxua

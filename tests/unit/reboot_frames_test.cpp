@@ -6,6 +6,8 @@
 #include "frames/reboot/reboot_frames.h"
 #include "kxua/values.h"
 #include "model/alert_colors.h"
+#include "model/product_info.h"
+#include "run_fixture.h"
 #include "testbed/demo_brand.h"
 #include "testbed/resources.h"
 #include "tests/unit/frame_fixture.h"
@@ -312,6 +314,40 @@ TEST_F(NeedReboot2Test, WithoutATranslatorTheDesignedTextsStay) {
   EXPECT_EQ(L"tool.exe", Caption(L"Text2Value"));
   frame.reset();
   bare->Release();
+}
+
+// The host-level path: the host window's edge takes the warning colour while an
+// item alert shows, and the next alert has its own again.
+class RebootFramesRunTest : public RunTest {
+ protected:
+  RebootFramesRunTest() { testbed::InstallDemoBrand(*sim, testbed::FileForm::Plain); }
+  ~RebootFramesRunTest() override {
+    ProductInfoManager::ResetForTests();
+    ResetAlertColorsForTests();
+  }
+  // The product information makes its own context, of the product's class.
+  testbed::ContextClassRegistration contextClass{context};
+};
+
+TEST_F(RebootFramesRunTest, TheHostsEdgeIsInTheWarningColourOnlyWhileTheAlertShows) {
+  manager.Add(ListAlerts, Alert(alerts_form::TfrFollowSteps));
+  manager.Add(ListAlerts, Alert(alerts_form::TfrGenericInformative));
+  const auto edge = [] { return Host().Find<ui::KXUAColors>(L"ColorFondo")->ColorOf(ui::ButtonFace::Up); };
+  bool checked = false;
+  sim->At(20, [&] {
+    ASSERT_EQ(L"TfrFollowSteps", Host().CurrentFrame()->ClassName());
+    EXPECT_EQ(AlertColor(kAlertTitleWarningBackColor), edge());
+    Host().CurrentFrame()->RequestClose();
+  });
+  sim->At(200, [&] {
+    ASSERT_EQ(L"TfrGenericInformative", Host().CurrentFrame()->ClassName());
+    EXPECT_EQ(AlertColor(kAlertTitleBackColor), edge());
+    checked = true;
+    KXUA_Finalize();
+  });
+  EXPECT_EQ(0, Run());
+  EXPECT_TRUE(checked);
+  EXPECT_NE(AlertColor(kAlertTitleWarningBackColor), AlertColor(kAlertTitleBackColor));
 }
 
 }  // namespace
