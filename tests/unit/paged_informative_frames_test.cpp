@@ -160,6 +160,19 @@ TEST_F(PagedInformativeTest, WithoutATranslatorTheDesignedTextsStay) {
   bare->Release();
 }
 
+TEST_F(PagedInformativeTest, ALongProgramPathTakesAtMostThreeLinesAndReadsWholeInItsHint) {
+  std::wstring path = L"C:";
+  for (int i = 0; i < 60; ++i) path += L"\\folder " + std::to_wstring(i);
+  Make(ListAlerts, alerts_form::TfrDangerousOperation, {Operation(path.c_str(), 1)});
+  std::wstring shown = path;
+  shown[0] = L'c';
+  EXPECT_EQ(shown, Get(L"lbPath").Hint());
+  EXPECT_EQ(39, Get(L"lbPath").Height());
+  // Header 72; the path 8 + 39, the rule 4 + 22 + 4, the footer 22.
+  EXPECT_EQ(171, frame->Height());
+  EXPECT_EQ(171, host.Height());
+}
+
 TEST_F(PagedInformativeTest, ALongPathIsReadableWholeInItsHint) {
   const std::wstring folder = L"C:\\" + std::wstring(200, L'f');
   Make(ListAlerts, alerts_form::TfrRestoredItems, {Restored(L"Editor.exe", (folder + L"\\x.doc").c_str())});
