@@ -9,6 +9,7 @@
 #include "model/path_conversion.h"
 #include "model/path_parts.h"
 #include "model/text_template.h"
+#include "model/text_utils.h"
 #include "ui/html_label.h"
 
 namespace kxua {
@@ -30,7 +31,13 @@ void TfrRestoredItems::Fill(IUINotification& notification) {
   ShowText(notification, key::ButtonText, L"KXZEBtnAllow");
   if (auto counter = Texts().Translate(ReadText(&notification, key::ElementsCounter, kText)))
     SetCounterFormat(*counter);
-  Find<ui::HtmlLabel>(L"lbMainText")->SetHTMLText(FillPositional(mainTemplate_, {appName}));
+  // A name longer than the text's width is cut, so the toast keeps its size; the
+  // hint holds it whole.
+  auto* mainText = Find<ui::HtmlLabel>(L"lbMainText");
+  const std::wstring shownName = FitTextToWidth(appName, mainText->Font(), mainText->Width());
+  mainText->SetHTMLText(FillPositional(mainTemplate_, {shownName}));
+  mainText->SetHint(shownName != appName ? appName : std::wstring());
+  mainText->SetShowHint(shownName != appName);
   // The folder the item went back to; a path without one shows whole.
   const PathParts parts = SplitPath(restorationPath);
   const bool hasFolder = restorationPath.find(L'\\') != std::wstring::npos;

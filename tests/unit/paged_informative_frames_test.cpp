@@ -173,6 +173,17 @@ TEST_F(PagedInformativeTest, ALongProgramPathTakesAtMostThreeLinesAndReadsWholeI
   EXPECT_EQ(171, host.Height());
 }
 
+TEST_F(PagedInformativeTest, ALongProgramNameIsCutToOneLineAndReadsWholeInItsHint) {
+  // 8 pixels a character in the simulation: 308 pixels take 35 characters and "...".
+  const std::wstring name(100, L'n');
+  Make(ListAlerts, alerts_form::TfrRestoredItems, {Restored(name.c_str(), L"C:\\a\\b.doc")});
+  EXPECT_EQ(L"<b>" + std::wstring(35, L'n') + L"...</b> was judged harmless.", MainHtml());
+  EXPECT_EQ(name, Get(L"lbMainText").Hint());
+  EXPECT_TRUE(Get(L"lbMainText").ShowHint());
+  Make(ListAlerts, alerts_form::TfrRestoredItems, {Restored(L"Editor.exe", L"C:\\a\\b.doc")});
+  EXPECT_FALSE(Get(L"lbMainText").ShowHint());
+}
+
 TEST_F(PagedInformativeTest, ALongPathIsReadableWholeInItsHint) {
   const std::wstring folder = L"C:\\" + std::wstring(200, L'f');
   Make(ListAlerts, alerts_form::TfrRestoredItems, {Restored(L"Editor.exe", (folder + L"\\x.doc").c_str())});
