@@ -1,6 +1,7 @@
 #include "frames/frame_families.h"
 
 #include "frames/informative/informative_frames.h"
+#include "frames/reboot/reboot_frames.h"
 
 namespace kxua {
 
@@ -9,6 +10,7 @@ FrameRegistry& Frames() {
     FrameRegistry frames;
     // One line per family.
     RegisterInformativeFrames(frames);
+    RegisterRebootFrames(frames);
     return frames;
   }();
   return registry;

@@ -65,4 +65,36 @@ std::wstring FillTemplate(const std::wstring& pattern,
   return out;
 }
 
+std::wstring FillPositional(const std::wstring& pattern, const std::vector<std::wstring>& arguments) {
+  std::wstring out;
+  out.reserve(pattern.size());
+  std::size_t at = 0;
+  while (at < pattern.size()) {
+    const std::size_t percent = pattern.find(L'%', at);
+    if (percent == std::wstring::npos) {
+      out.append(pattern, at, std::wstring::npos);
+      break;
+    }
+    out.append(pattern, at, percent - at);
+    at = percent + 1;
+    if (at < pattern.size() && pattern[at] == L'%') {
+      out += L'%';
+      ++at;
+      continue;
+    }
+    // A position with more digits than any argument list has is no placeholder.
+    std::size_t end = at, position = 0;
+    while (end < pattern.size() && end - at < 4 && pattern[end] >= L'0' && pattern[end] <= L'9')
+      position = position * 10 + (pattern[end++] - L'0');
+    if (end > at && end < pattern.size() && pattern[end] == L'%' && position >= 1 &&
+        position <= arguments.size()) {
+      out += arguments[position - 1];
+      at = end + 1;
+    } else {
+      out += L'%';
+    }
+  }
+  return out;
+}
+
 }  // namespace kxua

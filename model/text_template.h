@@ -51,4 +51,10 @@ class TemplateArgument {
 std::wstring FillTemplate(const std::wstring& pattern,
                           const std::vector<TemplateArgument>& arguments);
 
+// Templates with positional placeholders ("<b>%1%</b> was restored."): each "%N%"
+// with N from 1 to the number of arguments becomes argument N, "%%" becomes "%",
+// and any other "%" stays as it stands with what follows it. Arguments are
+// inserted as they are.
+std::wstring FillPositional(const std::wstring& pattern, const std::vector<std::wstring>& arguments);
+
 }  // namespace kxua

@@ -14,6 +14,17 @@ namespace kxua::testbed {
 //   scheduled cleanup finished  IDS_ALERT_CLEANUP_FINISHED_TITLE, _TEXT (a template for
 //                               the task name and the size), _BUTTON; the size units
 //                               "B" to "PB"
+//   restart needed              IDS_ALERT_NEED_REBOOT_TITLE, _TEXT, _SECONDARY,
+//                               IDS_ALERT_RESTART_NOW, MALWARE_TYPE_0 to _3 (MWType)
+//   follow steps                IDS_ALERT_FOLLOW_STEPS_TITLE, _TEXT, _BUTTON, and the
+//                               restart alert's _SECONDARY
+//   newer restart alert         IDS_ALERT_NEED_REBOOT_TITLE, IDS_ALERT_NEED_REBOOT2_TEXT
+//                               (Text1), IDS_ALERT_PROGRAM_NAME, _FOLDER, _PUBLISHER,
+//                               _STARTED_BY (Text2 to Text5), IDS_ALERT_RESTART_NOW (Option1)
+//   dangerous operations        IDS_ALERT_DANGEROUS_TITLE, _TITLE_PLURAL, _RULE (a
+//                               template for the rule's number), IDS_ALERT_COUNTER
+//   restored items              IDS_ALERT_RESTORED_TITLE, _TITLE_PLURAL, _TEXT (a
+//                               template for the program's name), _BUTTON, IDS_ALERT_COUNTER
 // The system toast that points to a single alert asks for its two lines by their
 // Spanish texts. Some ids are the design-time Spanish captions themselves, as in the
 // product.
@@ -72,6 +83,36 @@ const std::vector<ProductText>& ProductTexts() {
       {L"IDS_ALERT_CLEANUP_FINISHED_TEXT", L"Task <b>%s</b> freed %s.",
        L"La tarea <b>%s</b> ha liberado %s."},
       {L"IDS_ALERT_CLEANUP_FINISHED_BUTTON", L"Details", L"Ver detalles"},
+      // Items the product could not finish with on its own.
+      {L"IDS_ALERT_NEED_REBOOT_TITLE", L"Restart needed", L"Reinicio necesario"},
+      {L"IDS_ALERT_NEED_REBOOT_TEXT", L"<font size=\"14\">Restart your PC</font><br/>to neutralize the item.",
+       L"<font size=\"14\">Reinicia tu PC</font><br/>para neutralizar el elemento."},
+      {L"IDS_ALERT_NEED_REBOOT_SECONDARY", L"The item stays blocked<br/>until it is neutralized.",
+       L"El elemento sigue bloqueado<br/>hasta que se neutralice."},
+      {L"IDS_ALERT_FOLLOW_STEPS_TITLE", L"Steps needed", L"Pasos necesarios"},
+      {L"IDS_ALERT_FOLLOW_STEPS_TEXT", L"<font size=\"14\">Follow the steps</font><br/>to neutralize the item.",
+       L"<font size=\"14\">Sigue los pasos</font><br/>para neutralizar el elemento."},
+      {L"IDS_ALERT_FOLLOW_STEPS_BUTTON", L"See the steps", L"Consultar paso a paso"},
+      {L"MALWARE_TYPE_0", L"Malware", L"Malware"},
+      {L"MALWARE_TYPE_1", L"Virus", L"Virus"},
+      {L"MALWARE_TYPE_2", L"Trojan", L"Troyano"},
+      {L"MALWARE_TYPE_3", L"Spyware", L"Spyware"},
+      {L"IDS_ALERT_NEED_REBOOT2_TEXT", L"Restart your PC to finish neutralizing this program.",
+       L"Reinicia tu PC para terminar de neutralizar este programa."},
+      {L"IDS_ALERT_PROGRAM_NAME", L"Program name", L"Nombre del programa"},
+      {L"IDS_ALERT_PROGRAM_FOLDER", L"Program folder:", L"Ruta del programa:"},
+      {L"IDS_ALERT_PROGRAM_PUBLISHER", L"Publisher:", L"Editor:"},
+      {L"IDS_ALERT_PROGRAM_STARTED_BY", L"Started by:", L"Ejecutado por:"},
+      // Paged alerts.
+      {L"IDS_ALERT_COUNTER", L"%1% of %2%", L"%1% de %2%"},
+      {L"IDS_ALERT_DANGEROUS_TITLE", L"dangerous operation", L"operación peligrosa"},
+      {L"IDS_ALERT_DANGEROUS_TITLE_PLURAL", L"dangerous operations", L"operaciones peligrosas"},
+      {L"IDS_ALERT_DANGEROUS_RULE", L"Rule %d", L"Regla %d"},
+      {L"IDS_ALERT_RESTORED_TITLE", L"item restored", L"elemento restaurado"},
+      {L"IDS_ALERT_RESTORED_TITLE_PLURAL", L"items restored", L"elementos restaurados"},
+      {L"IDS_ALERT_RESTORED_TEXT", L"<B><FONT size=\"14\">%1%</FONT></B> was judged harmless.",
+       L"<B><FONT size=\"14\">%1%</FONT></B> se ha considerado inofensivo."},
+      {L"IDS_ALERT_RESTORED_BUTTON", L"Open folder", L"Abrir carpeta"},
   };
   return texts;
 }

@@ -48,6 +48,7 @@ inline constexpr wchar_t path[] = L"path";  // distinct from Path; nothing reads
 inline constexpr wchar_t AttackType[] = L"AttackType";
 inline constexpr wchar_t RestorationPath[] = L"RestorationPath";
 inline constexpr wchar_t ElementsCounter[] = L"ElementsCounter";
+inline constexpr wchar_t InterceptionRuleShowID[] = L"InterceptionRuleShowID";
 inline constexpr wchar_t FullURL[] = L"FullURL";
 inline constexpr wchar_t action[] = L"action";
 inline constexpr wchar_t ButtonAction[] = L"ButtonAction";

@@ -55,5 +55,28 @@ TEST(FillTemplate, FillsOnlyTheDirectivesOfTheNextArgumentsKind) {
         << testing::PrintToString(std::wstring(c.pattern));
 }
 
+TEST(FillPositional, FillsOnlyThePositionsItHasArgumentsFor) {
+  const std::vector<std::wstring> app = {L"Editor.exe"};
+  const struct {
+    const wchar_t* pattern;
+    const wchar_t* expected;
+  } cases[] = {
+      {L"<B><FONT size=\"14\">%1%</FONT></B> was restored.",
+       L"<B><FONT size=\"14\">Editor.exe</FONT></B> was restored."},
+      {L"%1% and %1%", L"Editor.exe and Editor.exe"},
+      {L"", L""},
+      // Positions without an argument, and what is no placeholder, stay.
+      {L"%2% %0% %1", L"%2% %0% %1"},
+      {L"%99999999999999999999% %s %d %n", L"%99999999999999999999% %s %d %n"},
+      {L"%", L"%"},
+      {L"100%% %1%", L"100% Editor.exe"},
+      {L"%%1%", L"%1%"},
+      {L"50% %1%", L"50% Editor.exe"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(c.expected, FillPositional(c.pattern, app)) << testing::PrintToString(std::wstring(c.pattern));
+  EXPECT_EQ(L"<%1%%n>", FillPositional(L"<%1%>", {L"%1%%n"})) << "what is inserted is not read again";
+}
+
 }  // namespace
 }  // namespace kxua
