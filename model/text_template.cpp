@@ -65,4 +65,38 @@ std::wstring FillTemplate(const std::wstring& pattern,
   return out;
 }
 
+std::wstring FillPositional(const std::wstring& pattern, const std::vector<std::wstring>& arguments) {
+  // More digits than any argument count could need: read as plain text, not as a number.
+  constexpr std::size_t kLongestPosition = 4;
+  std::wstring out;
+  out.reserve(pattern.size());
+  std::size_t at = 0;
+  while (at < pattern.size()) {
+    const std::size_t percent = pattern.find(L'%', at);
+    if (percent == std::wstring::npos) {
+      out.append(pattern, at, std::wstring::npos);
+      break;
+    }
+    out.append(pattern, at, percent - at);
+    at = percent + 1;
+    if (at < pattern.size() && pattern[at] == L'%') {
+      out += L'%';
+      ++at;
+      continue;
+    }
+    std::size_t end = at;
+    std::size_t position = 0;
+    while (end < pattern.size() && end - at < kLongestPosition && pattern[end] >= L'0' &&
+           pattern[end] <= L'9')
+      position = position * 10 + static_cast<std::size_t>(pattern[end++] - L'0');
+    if (end == at || end >= pattern.size() || pattern[end] != L'%' || position == 0) {
+      out += L'%';  // not a positional directive: shown as it stands
+      continue;
+    }
+    if (position <= arguments.size()) out += arguments[position - 1];
+    at = end + 1;
+  }
+  return out;
+}
+
 }  // namespace kxua
