@@ -1,5 +1,6 @@
 #include "frames/frame_families.h"
 
+#include "frames/ask/ask_frames.h"
 #include "frames/informative/informative_frames.h"
 
 namespace kxua {
@@ -9,6 +10,7 @@ FrameRegistry& Frames() {
     FrameRegistry frames;
     // One line per family.
     RegisterInformativeFrames(frames);
+    RegisterAskFrames(frames);
     return frames;
   }();
   return registry;

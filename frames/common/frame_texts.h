@@ -23,12 +23,19 @@ class FrameTexts {
   // whatever the dictionary answers for `id`, its result code not consulted (a
   // failed translation gives what the dictionary left, usually nothing).
   std::optional<std::wstring> Translate(const std::wstring& id);
+  // The dictionary's text for `id` when it has one; `preset` when it has none or
+  // there is no translator, as the product's translator leaves a text it cannot
+  // replace.
+  std::wstring TranslateOr(const std::wstring& id, const std::wstring& preset);
 
   // Shows the translation of `id` in `control` (a label's caption, or an HTML
   // label's markup); without a translator the control keeps its layout text.
   void Show(ui::Control* control, const std::wstring& id);
 
  private:
+  // Looked up on first use; null when there is none.
+  IUADictionary* Dictionary();
+
   ComPtr<IZYMApplicationContext> context_;
   ComPtr<IUADictionary> dictionary_;
   bool lookedUp_ = false;
@@ -41,5 +48,7 @@ void ShowProductName(ui::Control* footer);
 
 // Sets `control`'s text: the markup of an HTML label, the caption of anything else.
 void SetControlText(ui::Control* control, const std::wstring& text);
+// `control`'s text as SetControlText sets it; empty for no control.
+std::wstring ControlText(const ui::Control* control);
 
 }  // namespace kxua

@@ -1,0 +1,23 @@
+#include "frames/ask/ask_frames.h"
+
+#include "frames/ask/tfr_firewall_ask.h"
+#include "frames/ask/tfrm_ask_folder_access.h"
+#include "frames/ask/tfrm_ask_to_user.h"
+#include "kxua/values.h"
+
+namespace kxua {
+
+namespace {
+template <class Frame>
+std::unique_ptr<AlertFrame> Make(const FrameInput& input) {
+  return std::make_unique<Frame>(input);
+}
+}  // namespace
+
+void RegisterAskFrames(FrameRegistry& registry) {
+  registry.Register(ListAlerts, alerts_form::TfrFirewallAsk, Make<TfrFirewallAsk>);
+  registry.Register(ListAlerts, alerts_form::TfrmAskToUser, Make<TfrmAskToUser>);
+  registry.Register(ListAlerts, alerts_form::TfrmAskFolderAccess, Make<TfrmAskFolderAccess>);
+}
+
+}  // namespace kxua

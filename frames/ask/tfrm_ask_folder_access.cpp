@@ -1,0 +1,61 @@
+#include "frames/ask/tfrm_ask_folder_access.h"
+
+#include "kxua/values.h"
+#include "model/alert_colors.h"
+#include "model/notification.h"
+#include "model/path_conversion.h"
+#include "model/path_parts.h"
+#include "model/text_template.h"
+#include "model/text_utils.h"
+
+namespace kxua {
+
+TfrmAskFolderAccess::TfrmAskFolderAccess(const FrameInput& input)
+    : AskAlertFrame(input, {ResponseAllow, ResponseDeny}) {
+  LoadAskFrame(
+      {
+          {"LabelTextAppAnchorEnter", [this](const ui::Event&) { LabelTextAppAnchorEnter(); }},
+          {"LabelTextAppAnchorExit",
+           [this](const ui::Event&) { Find<ui::Control>(L"LabelTextApp")->SetHint(L""); }},
+          {"LabelTextAppAnchorClick", [this](const ui::Event&) { LabelTextAppAnchorClick(); }},
+          {"LabelTargetPathAnchorClick", [this](const ui::Event&) { LabelTargetPathAnchorClick(); }},
+      },
+      {
+          {kAlertBodyBackColor, ColorPart::Background, L"Panel2"},
+          {kAlertBodyBackColor, ColorPart::Background, L"Panel3"},
+          {kAlertTitleTextColor, ColorPart::Font, L"LabelTitle"},
+          {kAlertBodyTextColor, ColorPart::Font, L"LabelTextApp"},
+          {kAlertFootTextColor, ColorPart::Font, L"LabelTargetPath"},
+      });
+}
+
+void TfrmAskFolderAccess::Fill(IUINotification& notification) {
+  // The notification names every text; the program and the folder fill them in.
+  const std::wstring title = TranslationOrDesigned(ReadText(&notification, key::TitleText, kLongText), L"LabelTitle");
+  const std::wstring body = TranslationOrDesigned(ReadText(&notification, key::Text1, kLongText), L"LabelTextApp");
+  const std::wstring target = TranslationOrDesigned(ReadText(&notification, key::Text2, kLongText), L"LabelTargetPath");
+  for (const auto& [id, button] : {std::pair{key::Option1, L"KXZEBtnAllow"}, std::pair{key::Option2, L"KXZEBtnDeny"}})
+    Find<ui::Control>(button)->SetCaption(TranslationOrDesigned(ReadText(&notification, id, kLongText), button));
+
+  const std::wstring folder = ToWin32Path(ReadText(&notification, key::TargetPath, kLongText));
+  SetControlText(Find<ui::Control>(L"LabelTargetPath"), FillPositional(target, {folder}));
+  const std::wstring program = SplitPath(ToWin32Path(ReadText(&notification, key::Path, kLongText))).fileName;
+  SetControlText(Find<ui::Control>(L"LabelTextApp"), FillPositional(body, {program}));
+  SetControlText(Find<ui::Control>(L"LabelTitle"), FillPositional(title, {program}));
+}
+
+void TfrmAskFolderAccess::LabelTextAppAnchorEnter() {
+  if (IUINotification* notification = Shown())
+    Find<ui::Control>(L"LabelTextApp")->SetHint(ToWin32Path(ReadText(notification, key::Path, kLongText)));
+}
+
+void TfrmAskFolderAccess::LabelTextAppAnchorClick() {
+  // The product's action takes the path as the notification gives it.
+  if (IUINotification* notification = Shown()) OpenFolder(ReadText(notification, key::Path, kLongText));
+}
+
+void TfrmAskFolderAccess::LabelTargetPathAnchorClick() {
+  OpenFolder(StripMarkup(ControlText(Find<ui::Control>(L"LabelTargetPath"))));
+}
+
+}  // namespace kxua
