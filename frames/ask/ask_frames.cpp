@@ -3,6 +3,7 @@
 #include "frames/ask/tfr_firewall_ask.h"
 #include "frames/ask/tfrm_ask_folder_access.h"
 #include "frames/ask/tfrm_ask_to_user.h"
+#include "frames/ask/tt_untrusted_file.h"
 #include "kxua/values.h"
 
 namespace kxua {
@@ -18,6 +19,7 @@ void RegisterAskFrames(FrameRegistry& registry) {
   registry.Register(ListAlerts, alerts_form::TfrFirewallAsk, Make<TfrFirewallAsk>);
   registry.Register(ListAlerts, alerts_form::TfrmAskToUser, Make<TfrmAskToUser>);
   registry.Register(ListAlerts, alerts_form::TfrmAskFolderAccess, Make<TfrmAskFolderAccess>);
+  registry.Register(ListAlerts, alerts_form::TTUntrustedFile, Make<TTUntrustedFile>);
 }
 
 }  // namespace kxua

@@ -5,6 +5,8 @@
 
 #include "frames/ask/ask_frames.h"
 #include "frames/common/connection_end.h"
+#include "frames/common/file_properties.h"
+#include "frames/common/frame_texts.h"
 #include "kxua/values.h"
 #include "platform/sim/sim_platform.h"
 #include "run_fixture.h"
@@ -40,7 +42,15 @@ class AskTest : public ::testing::Test {
              {L"IDS_FOLDER_TEXT", L"<a href=\"#\">%1%</a> wants to open:"},
              {L"IDS_FOLDER_TARGET", L"<a href=\"#\">%1%</a>"},
              {L"IDS_ALLOW", L"Let it in"},
-             {L"IDS_BLOCK", L"Keep it out"}})
+             {L"IDS_BLOCK", L"Keep it out"},
+             {L"IDS_UF_TITLE", L"Untrusted file blocked"},
+             {L"IDS_UF_QUESTION", L"Do you need this file for your daily work?"},
+             {L"IDS_UF_NAME", L"Program name:"},
+             {L"IDS_UF_FOLDER", L"Program path:"},
+             {L"IDS_UF_PUBLISHER", L"Publisher:"},
+             {L"IDS_UF_STARTED", L"Run by:"},
+             {L"IDS_YES", L"Yes"},
+             {L"IDS_NO", L"No"}})
       product.Texts().Add(id, text);
   }
 
@@ -112,6 +122,9 @@ TEST_F(AskTest, EachButtonWritesItsResponseOnceThenAsksOnceToClose) {
       // Neutralize and exclude, not allow and deny.
       {alerts_form::TfrmAskToUser, L"KXZEBtnAllow", ResponseNeutralize},
       {alerts_form::TfrmAskToUser, L"KXZEBtnDeny", ResponseExclude},
+      // Yes and no: the notification's question decides what they mean.
+      {alerts_form::TTUntrustedFile, L"BtnAllow", ResponseAllow},
+      {alerts_form::TTUntrustedFile, L"BtnDeny", ResponseDeny},
   };
   for (const ButtonCase& c : cases) {
     SCOPED_TRACE(testing::PrintToString(std::wstring(c.button)) + " of form " + std::to_string(c.formType));
@@ -128,7 +141,8 @@ TEST_F(AskTest, EachButtonWritesItsResponseOnceThenAsksOnceToClose) {
     EXPECT_EQ(1, host.closeRequests);
     // Either button again, before the host got to the close request.
     Click(c.button);
-    Click(c.button == std::wstring(L"KXZEBtnAllow") ? L"KXZEBtnDeny" : L"KXZEBtnAllow");
+    for (const wchar_t* other : {L"KXZEBtnAllow", L"KXZEBtnDeny", L"BtnAllow", L"BtnDeny"})
+      if (frame->Find<ui::Control>(other) != nullptr) Click(other);
     EXPECT_EQ(std::vector<std::int32_t>{c.response}, notice->Responses());
     EXPECT_EQ(1, host.closeRequests);
   }
@@ -421,6 +435,108 @@ TEST_F(AskTest, FolderAccessNeverLosesItsWordsToAMissingTranslation) {
     EXPECT_EQ(L"Permitir", Caption(L"KXZEBtnAllow"));
     EXPECT_EQ(L"Bloquear", Caption(L"KXZEBtnDeny"));
   }
+}
+
+// The untrusted file alert.
+
+std::shared_ptr<testbed::Notification> UntrustedFile() {
+  auto notice = std::make_shared<testbed::Notification>();
+  notice->SetText(key::TitleText, L"IDS_UF_TITLE")
+      .SetText(key::Text1, L"IDS_UF_QUESTION")
+      .SetText(key::Text2, L"IDS_UF_NAME")
+      .SetText(key::Text3, L"IDS_UF_FOLDER")
+      .SetText(key::Text4, L"IDS_UF_PUBLISHER")
+      .SetText(key::Text5, L"IDS_UF_STARTED")
+      .SetText(key::Option1, L"IDS_YES")
+      .SetText(key::Option2, L"IDS_NO")
+      .SetText(key::Path, L"\\??\\D:\\Work\\Tools\\tool.exe")
+      .SetText(key::Publisher, L"Example <Tools> Ltd")
+      .SetText(key::ExecutedBy, L"\\??\\C:\\Windows\\explorer.exe");
+  return notice;
+}
+
+TEST_F(AskTest, UntrustedFileShowsTheFileItsFolderPublisherAndStarterInTheProductsWords) {
+  MakeAlert(alerts_form::TTUntrustedFile, UntrustedFile());
+  EXPECT_EQ(446, frame->Width());
+  EXPECT_EQ(L"Untrusted file blocked", Html(L"htmlProcessString"));
+  EXPECT_EQ(L"Do you need this file for your daily work?", Html(L"Text1"));
+  const struct {
+    const wchar_t* caption;
+    const wchar_t* text;
+    const wchar_t* value;
+    const wchar_t* shown;
+    const wchar_t* hint;
+  } rows[] = {
+      {L"Text2", L"Program name:", L"Text2Value", L"tool.exe", L"tool.exe"},
+      {L"Text3", L"Program path:", L"Text3Value", L"<a href=\"#\">D:\\Work\\Tools</a>", L"D:\\Work\\Tools"},
+      {L"Text4", L"Publisher:", L"Text4Value", L"Example <Tools> Ltd", L"Example <Tools> Ltd"},
+      {L"Text5", L"Run by:", L"Text5Value", L"C:\\Windows\\explorer.exe", L"C:\\Windows\\explorer.exe"},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(row.text, Caption(row.caption));
+    EXPECT_EQ(row.shown, ControlText(&Get(row.value))) << row.value;
+    EXPECT_EQ(row.hint, Get(row.value).Hint()) << row.value;
+  }
+  EXPECT_EQ(L"Yes", Caption(L"BtnAllow"));
+  EXPECT_EQ(L"No", Caption(L"BtnDeny"));
+  EXPECT_EQ(3173, Picture(L"MainIcon"));
+  // The folder link hands the whole file to the folder action.
+  Get<ui::HtmlLabel>(L"Text3Value").OnAnchorClick({});
+  ASSERT_EQ(1u, Requests().size());
+  EXPECT_EQ(RecordedValue::Text(L"D:\\Work\\Tools\\tool.exe"), Requests()[0].argument);
+  // The frame sizes itself: the footer closes it and the host follows.
+  EXPECT_EQ(frame->Height() - 24, Get(L"Panel6").Top());
+}
+
+TEST_F(AskTest, UntrustedFileShowsTheIconTheNotificationNames) {
+  auto notice = UntrustedFile();
+  notice->SetNumber(key::MainIconID, 3148);
+  MakeAlert(alerts_form::TTUntrustedFile, notice);
+  EXPECT_EQ(3148, Picture(L"MainIcon"));
+}
+
+TEST_F(AskTest, UntrustedFileKeepsItsDesignedWordsWithoutTranslator) {
+  // Empty buttons would leave the user guessing which answer is which.
+  BareContext bare;
+  MakeAlert(alerts_form::TTUntrustedFile, UntrustedFile(), bare.Get());
+  EXPECT_EQ(L"Archivo no confiable bloqueado", Html(L"htmlProcessString"));
+  EXPECT_EQ(L"Nombre del programa:", Caption(L"Text2"));
+  EXPECT_EQ(L"Sí", Caption(L"BtnAllow"));
+  EXPECT_EQ(L"No", Caption(L"BtnDeny"));
+  EXPECT_EQ(L"tool.exe", Caption(L"Text2Value"));
+}
+
+TEST_F(AskTest, UntrustedFileInformationPictureRaisesTheFilesPropertiesAndClosesTheLastOnes) {
+  MakeAlert(alerts_form::TTUntrustedFile, UntrustedFile());
+  std::vector<platform::WindowHandle> dialogs;
+  const auto appearAfter = [&](std::uint64_t ms) {
+    sim->At(ms, [&] { dialogs.push_back(sim->AddExternalWindow(kDialogClassName, sim::SimPlatform::kProcessId)); });
+  };
+  appearAfter(40);
+  Click(L"imgInfo");
+  ASSERT_EQ(1u, dialogs.size());
+  EXPECT_TRUE(Get(L"imgInfo").Enabled()) << "enabled again once the dialog is up";
+  appearAfter(40);
+  Click(L"imgInfo");
+  ASSERT_EQ(2u, dialogs.size());
+  EXPECT_FALSE(sim->IsWindow(dialogs[0])) << "the first dialog was closed";
+  EXPECT_TRUE(sim->IsWindow(dialogs[1]));
+  const auto requests = Requests();
+  ASSERT_EQ(2u, requests.size());
+  EXPECT_EQ(L"ShowFilePropertiesDialog", requests[1].action);
+  EXPECT_EQ(RecordedValue::Text(L"D:\\Work\\Tools\\tool.exe"), requests[1].objectItems.at(L"Path"));
+  EXPECT_EQ(0, host.closeRequests);
+}
+
+TEST_F(AskTest, UntrustedFileAnsweredWhileItsPropertiesAreAwaitedAnswersOnce) {
+  auto notice = UntrustedFile();
+  MakeAlert(alerts_form::TTUntrustedFile, notice);
+  // The user answers during the wait: the answer is taken at once, and the wait
+  // goes on without a second one.
+  sim->At(30, [&] { Click(L"BtnDeny"); });
+  Click(L"imgInfo");
+  EXPECT_EQ(std::vector<std::int32_t>{ResponseDeny}, notice->Responses());
+  EXPECT_EQ(1, host.closeRequests);
 }
 
 // A run through the real host.
