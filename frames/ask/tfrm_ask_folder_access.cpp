@@ -12,14 +12,10 @@ namespace kxua {
 
 TfrmAskFolderAccess::TfrmAskFolderAccess(const FrameInput& input)
     : AskAlertFrame(input, {ResponseAllow, ResponseDeny}) {
+  Handlers handlers = ProgramLinkHandlers(L"LabelTextApp");
+  handlers["LabelTargetPathAnchorClick"] = [this](const ui::Event&) { LabelTargetPathAnchorClick(); };
   LoadAskFrame(
-      {
-          {"LabelTextAppAnchorEnter", [this](const ui::Event&) { LabelTextAppAnchorEnter(); }},
-          {"LabelTextAppAnchorExit",
-           [this](const ui::Event&) { Find<ui::Control>(L"LabelTextApp")->SetHint(L""); }},
-          {"LabelTextAppAnchorClick", [this](const ui::Event&) { LabelTextAppAnchorClick(); }},
-          {"LabelTargetPathAnchorClick", [this](const ui::Event&) { LabelTargetPathAnchorClick(); }},
-      },
+      handlers,
       {
           {kAlertBodyBackColor, ColorPart::Background, L"Panel2"},
           {kAlertBodyBackColor, ColorPart::Background, L"Panel3"},
@@ -42,16 +38,6 @@ void TfrmAskFolderAccess::Fill(IUINotification& notification) {
   const std::wstring program = SplitPath(ToWin32Path(ReadText(&notification, key::Path, kLongText))).fileName;
   SetControlText(Find<ui::Control>(L"LabelTextApp"), FillPositional(body, {program}));
   SetControlText(Find<ui::Control>(L"LabelTitle"), FillPositional(title, {program}));
-}
-
-void TfrmAskFolderAccess::LabelTextAppAnchorEnter() {
-  if (IUINotification* notification = Shown())
-    Find<ui::Control>(L"LabelTextApp")->SetHint(ToWin32Path(ReadText(notification, key::Path, kLongText)));
-}
-
-void TfrmAskFolderAccess::LabelTextAppAnchorClick() {
-  // The product's action takes the path as the notification gives it.
-  if (IUINotification* notification = Shown()) OpenFolder(ReadText(notification, key::Path, kLongText));
 }
 
 void TfrmAskFolderAccess::LabelTargetPathAnchorClick() {

@@ -16,9 +16,6 @@ class TfrmAskFolderAccess final : public AskAlertFrame {
   void Fill(IUINotification& notification) override;
 
  private:
-  // The program's link: its full path as a hint, its folder on a click.
-  void LabelTextAppAnchorEnter();
-  void LabelTextAppAnchorClick();
   // The folder's link opens the folder as shown.
   void LabelTargetPathAnchorClick();
 };

@@ -61,11 +61,6 @@ void AskAlertFrame::ShowLocation(IUINotification& notification, const wchar_t* c
   link->SetHint(location);  // whole, where the caption cuts the middle out
 }
 
-std::wstring AskAlertFrame::TranslationOrDesigned(const std::wstring& id, const wchar_t* control) {
-  std::wstring text = Texts().Translate(id).value_or(std::wstring());
-  return text.empty() ? ControlText(Find<ui::Control>(control)) : text;
-}
-
 void AskAlertFrame::OpenFolder(const std::wstring& path) const { OpenShellFolder(Context(), path); }
 
 }  // namespace kxua

@@ -32,10 +32,10 @@ class AskAlertFrame : public AlertFrame {
   // Shows the notification's Path in `control` as the user reads it: converted
   // from the driver's form and lower-cased. A click opens it as shown.
   void ShowLocation(IUINotification& notification, const wchar_t* control);
-  // The translation of the text id `id`, or the designed text of `control` when
-  // there is no translator or it gives nothing: an ask alert never loses its
-  // title, question or a button's word to a missing translation.
-  std::wstring TranslationOrDesigned(const std::wstring& id, const wchar_t* control);
+  // The translation of `id`, or the designed text of `control` (FrameTexts).
+  std::wstring TranslationOrDesigned(const std::wstring& id, const wchar_t* control) {
+    return Texts().TranslateOrDesigned(id, Find<ui::Control>(control));
+  }
   // Asks the product to open the folder of `path`; nothing without a context.
   void OpenFolder(const std::wstring& path) const;
 

@@ -31,6 +31,15 @@ std::wstring FrameTexts::TranslateOr(const std::wstring& id, const std::wstring&
   return FAILED(answer.result) ? preset : std::move(answer.text);
 }
 
+std::wstring FrameTexts::TranslateOrDesigned(const std::wstring& id, const ui::Control* control) {
+  return TranslateOrDesigned(id, ControlText(control));
+}
+
+std::wstring FrameTexts::TranslateOrDesigned(const std::wstring& id, const std::wstring& designed) {
+  std::wstring text = Translate(id).value_or(std::wstring());
+  return text.empty() ? designed : text;
+}
+
 void FrameTexts::Show(ui::Control* control, const std::wstring& id) {
   if (control == nullptr) return;
   if (std::optional<std::wstring> text = Translate(id)) SetControlText(control, *text);

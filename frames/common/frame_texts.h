@@ -27,6 +27,12 @@ class FrameTexts {
   // there is no translator, as the product's translator leaves a text it cannot
   // replace.
   std::wstring TranslateOr(const std::wstring& id, const std::wstring& preset);
+  // The translation of `id`, or `control`'s designed text when there is no
+  // translator or it gives nothing: a frame never loses a title, a question or a
+  // button's word to a missing translation.
+  std::wstring TranslateOrDesigned(const std::wstring& id, const ui::Control* control);
+  // The same with the designed text given, for frames that fill more than once.
+  std::wstring TranslateOrDesigned(const std::wstring& id, const std::wstring& designed);
 
   // Shows the translation of `id` in `control` (a label's caption, or an HTML
   // label's markup); without a translator the control keeps its layout text.

@@ -50,7 +50,16 @@ class AskTest : public ::testing::Test {
              {L"IDS_UF_PUBLISHER", L"Publisher:"},
              {L"IDS_UF_STARTED", L"Run by:"},
              {L"IDS_YES", L"Yes"},
-             {L"IDS_NO", L"No"}})
+             {L"IDS_NO", L"No"},
+             {L"IDS_AC_TITLE", L"Unknown program"},
+             {L"IDS_AC_TEXT", L"<a href=\"#\"><b>%1%</b></a> is unknown and tries to run."},
+             {L"IDS_AC_MORE", L"<a href=\"#\">More about this alert</a>"},
+             {L"IDS_AC_ALLOW", L"Let it run"},
+             {L"IDS_AC_DENY", L"Stop it"},
+             {L"IDS_ACD_TITLE", L"program blocked"},
+             {L"IDS_ACD_TITLE_PLURAL", L"programs blocked"},
+             {L"IDS_ACD_TEXT", L"<a href=\"#\">%s</a> tried to run and was blocked."},
+             {L"IDS_ACD_COUNTER", L"%1% of %2%"}})
       product.Texts().Add(id, text);
   }
 
@@ -85,6 +94,11 @@ class AskTest : public ::testing::Test {
     sim->RunFor(0);
   }
   std::vector<testbed::ActionManager::Request> Requests() { return product.Actions().Requests(); }
+  void RegisterAction(const std::wstring& name) {
+    auto* object = new testbed::ActionObject(name);
+    product.Context()->Register(name, object);
+    object->Release();
+  }
 
   sim::ScopedSimPlatform sim;
   testbed::Product product;
@@ -104,6 +118,35 @@ class BareContext {
  private:
   testbed::ApplicationContext* context_;
 };
+
+TEST_F(AskTest, EachFrameIsRegisteredForItsFormTypeInItsList) {
+  const struct {
+    std::int32_t list, formType;
+    const wchar_t* frame;
+    int width;
+    AlertFrame::Kind kind;
+    bool timer;
+  } cases[] = {
+      {ListAlerts, 2, L"TfrFirewallAsk", 344, AlertFrame::Kind::Single, false},
+      {ListAlerts, 16, L"TfrmAskToUser", 344, AlertFrame::Kind::Single, false},
+      {ListAlerts, 17, L"TfrmAskFolderAccess", 344, AlertFrame::Kind::Single, false},
+      {ListAlerts, 20, L"TTfAppControlAsk", 344, AlertFrame::Kind::Single, false},
+      {ListAlerts, 22, L"TTUntrustedFile", 446, AlertFrame::Kind::Single, false},
+      {ListNotifications, 21, L"TfrmAppControlDenied", 327, AlertFrame::Kind::Paging, true},
+  };
+  for (const auto& c : cases) {
+    FrameFactory factory = registry.Find(c.list, c.formType);
+    ASSERT_NE(nullptr, factory) << c.frame;
+    testbed::AlertSource empty;
+    std::unique_ptr<AlertFrame> made = factory({&host, &empty, nullptr, product.Context()});
+    EXPECT_EQ(c.frame, made->ClassName());
+    EXPECT_EQ(c.width, made->Width()) << c.frame;
+    EXPECT_EQ(c.kind, made->FrameKind()) << c.frame;
+    EXPECT_EQ(c.timer, made->HasTimer()) << c.frame;
+  }
+  EXPECT_EQ(nullptr, registry.Find(ListNotifications, 2));
+  EXPECT_EQ(nullptr, registry.Find(ListAlerts, 21));
+}
 
 // Each button of each ask alert: its response, written once, then one close
 // request; a second click changes nothing.
@@ -125,6 +168,8 @@ TEST_F(AskTest, EachButtonWritesItsResponseOnceThenAsksOnceToClose) {
       // Yes and no: the notification's question decides what they mean.
       {alerts_form::TTUntrustedFile, L"BtnAllow", ResponseAllow},
       {alerts_form::TTUntrustedFile, L"BtnDeny", ResponseDeny},
+      {alerts_form::TTfAppControlAsk, L"KXZEBtnAllow", ResponseAllow},
+      {alerts_form::TTfAppControlAsk, L"KXZEBtnDeny", ResponseDeny},
   };
   for (const ButtonCase& c : cases) {
     SCOPED_TRACE(testing::PrintToString(std::wstring(c.button)) + " of form " + std::to_string(c.formType));
@@ -537,6 +582,155 @@ TEST_F(AskTest, UntrustedFileAnsweredWhileItsPropertiesAreAwaitedAnswersOnce) {
   Click(L"imgInfo");
   EXPECT_EQ(std::vector<std::int32_t>{ResponseDeny}, notice->Responses());
   EXPECT_EQ(1, host.closeRequests);
+}
+
+// The application control alerts.
+
+std::shared_ptr<testbed::Notification> UnknownProgram(const wchar_t* path = L"\\??\\D:\\Tools\\tool.exe") {
+  auto notice = std::make_shared<testbed::Notification>();
+  notice->SetText(key::TitleText, L"IDS_AC_TITLE")
+      .SetText(key::Text1, L"IDS_AC_TEXT")
+      .SetText(key::Text2, L"IDS_AC_MORE")
+      .SetText(key::Option1, L"IDS_AC_ALLOW")
+      .SetText(key::Option2, L"IDS_AC_DENY")
+      .SetText(key::Path, path)
+      .SetText(key::FullURL, L"Demo.MoreAboutAppControl");
+  return notice;
+}
+
+TEST_F(AskTest, AppControlAskWordsItsTextsAndButtonsAsTheNotificationSays) {
+  RegisterAction(L"Demo.MoreAboutAppControl");
+  MakeAlert(alerts_form::TTfAppControlAsk, UnknownProgram());
+  EXPECT_EQ(344, frame->Width());
+  EXPECT_EQ(L"Unknown program", Html(L"LabelTitle"));
+  EXPECT_EQ(L"<a href=\"#\"><b>tool.exe</b></a> is unknown and tries to run.", Html(L"LabelTextApp"));
+  EXPECT_EQ(L"<a href=\"#\">More about this alert</a>", Html(L"LabelText2"));
+  EXPECT_EQ(L"Let it run", Caption(L"KXZEBtnAllow"));
+  EXPECT_EQ(L"Stop it", Caption(L"KXZEBtnDeny"));
+
+  // The program link: its whole path as the hint, its folder (as given) on a click.
+  auto& app = Get<ui::HtmlLabel>(L"LabelTextApp");
+  app.OnAnchorEnter({});
+  EXPECT_EQ(L"D:\\Tools\\tool.exe", app.Hint());
+  app.OnAnchorExit({});
+  EXPECT_EQ(L"", app.Hint());
+  app.OnAnchorClick({});
+  // More information runs the object the notification names.
+  Get<ui::HtmlLabel>(L"LabelText2").OnAnchorClick({});
+  const auto requests = Requests();
+  ASSERT_EQ(2u, requests.size());
+  EXPECT_EQ(L"OpenShellFolder", requests[0].action);
+  EXPECT_EQ(RecordedValue::Text(L"\\??\\D:\\Tools\\tool.exe"), requests[0].argument);
+  EXPECT_EQ(L"", requests[1].action);
+  EXPECT_EQ(L"Demo.MoreAboutAppControl", requests[1].objectName);
+  EXPECT_EQ(0, host.closeRequests);
+}
+
+TEST_F(AskTest, AppControlAskCutsANameTooLongForItsLineAndTheHostFollowsItsHeight) {
+  const std::wstring name = L"a-very-long-program-name-that-will-never-fit-on-one-line.exe";
+  MakeAlert(alerts_form::TTfAppControlAsk, UnknownProgram((L"\\??\\D:\\Tools\\" + name).c_str()));
+  const std::wstring& html = Html(L"LabelTextApp");
+  const std::size_t start = html.find(L"<b>") + 3;
+  const std::wstring shown = html.substr(start, html.find(L"</b>") - start);
+  ASSERT_GT(shown.size(), 3u);
+  EXPECT_EQ(L"...", shown.substr(shown.size() - 3));
+  EXPECT_EQ(0u, name.find(shown.substr(0, shown.size() - 3)));
+  auto& app = Get<ui::HtmlLabel>(L"LabelTextApp");
+  app.OnAnchorEnter({});
+  EXPECT_EQ(L"D:\\Tools\\" + name, app.Hint());
+  EXPECT_EQ(frame->Height() - 22, Get(L"Panel6").Top());
+}
+
+// A longer text makes the frame grow; the host follows once the panels settled.
+void ExpectHostFollowsAGrowingText(AlertFrame& frame, test::FrameTestHost& host,
+                                   sim::SimPlatform& sim, const wchar_t* label) {
+  const int before = frame.Height();
+  SetControlText(&test::Get<ui::Control>(frame, label),
+                 L"A text long enough to wrap onto more lines than the designed one does, "
+                 L"and then onto a few more, so that the body of the toast must grow.");
+  EXPECT_GT(frame.Height(), before);
+  sim.RunFor(0);
+  EXPECT_EQ(frame.Height(), host.Height());
+}
+
+TEST_F(AskTest, AppControlAskHostFollowsTheFramesHeight) {
+  MakeAlert(alerts_form::TTfAppControlAsk, UnknownProgram());
+  ExpectHostFollowsAGrowingText(*frame, host, *sim, L"LabelTextApp");
+  EXPECT_EQ(frame->Height() - 22, Get(L"Panel6").Top());
+}
+
+TEST_F(AskTest, AppControlAskWithoutTranslatorKeepsItsDesignedTexts) {
+  BareContext bare;
+  MakeAlert(alerts_form::TTfAppControlAsk, UnknownProgram(), bare.Get());
+  EXPECT_EQ(L"Ejecución de aplicación desconocida", Html(L"LabelTitle"));
+  EXPECT_EQ(L"<a href=\"#\"><b>tool.exe</b></a> es una aplicación desconocida e intenta ejecutarse.",
+            Html(L"LabelTextApp"));
+  EXPECT_EQ(L"Permitir", Caption(L"KXZEBtnAllow"));
+  EXPECT_EQ(L"Denegar", Caption(L"KXZEBtnDeny"));
+}
+
+std::shared_ptr<testbed::Notification> Blocked(const wchar_t* path) {
+  auto notice = std::make_shared<testbed::Notification>();
+  notice->SetText(key::TitleText, L"IDS_ACD_TITLE")
+      .SetText(key::TitleTextPlural, L"IDS_ACD_TITLE_PLURAL")
+      .SetText(key::MainText, L"IDS_ACD_TEXT")
+      .SetText(key::Text2, L"IDS_AC_MORE")
+      .SetText(key::ElementsCounter, L"IDS_ACD_COUNTER")
+      .SetText(key::Path, path);
+  return notice;
+}
+
+TEST_F(AskTest, AppControlDeniedShowsOneBlockedProgramAndClosesByItself) {
+  AlertFrame& shown = Make(ListNotifications, notifications_form::TfrmAppControlDenied,
+                           Blocked(L"\\??\\D:\\Tools\\first.exe"));
+  EXPECT_EQ(327, shown.Width());
+  EXPECT_EQ(AlertFrame::Kind::Paging, shown.FrameKind()) << "new blocked programs join it";
+  EXPECT_EQ(L"program blocked", Caption(L"lbTopText"));
+  EXPECT_EQ(L"<a href=\"#\">first.exe</a> tried to run and was blocked.", Html(L"lbPath"));
+  EXPECT_FALSE(Get(L"PanelDetails").Visible());
+  EXPECT_EQ(L"1", Caption(L"lbNumVirus"));
+  ExpectHostFollowsAGrowingText(*frame, host, *sim, L"lbPath");
+  EXPECT_EQ(Get(L"Panel1").Height() + Get(L"Panel5").Height(), frame->Height());
+  sim->RunFor(7999);
+  EXPECT_EQ(0, host.closeRequests);
+  sim->RunFor(1);
+  EXPECT_EQ(1, host.closeRequests);
+}
+
+TEST_F(AskTest, AppControlDeniedPagesWithItsTranslatedCounterAndOpensTheShownProgram) {
+  Make(ListNotifications, notifications_form::TfrmAppControlDenied, Blocked(L"\\??\\D:\\Tools\\first.exe"));
+  sources.back()->Add(Blocked(L"\\??\\E:\\Apps\\second.exe"));
+  frame->RefreshAlerts();
+  EXPECT_TRUE(Get(L"PanelDetails").Visible());
+  EXPECT_EQ(L"1 of 2", Caption(L"lbNumElements"));
+  EXPECT_EQ(L"2", Caption(L"lbNumVirus"));
+  EXPECT_FALSE(Get(L"KXZEBtnLArrow").Enabled());
+
+  Click(L"KXZEBtnRArrow");
+  EXPECT_EQ(1u, frame->Index());
+  EXPECT_EQ(L"2 of 2", Caption(L"lbNumElements"));
+  EXPECT_EQ(L"programs blocked", Caption(L"lbTopText")) << "more than one pending";
+  EXPECT_EQ(L"<a href=\"#\">second.exe</a> tried to run and was blocked.", Html(L"lbPath"));
+  auto& link = Get<ui::HtmlLabel>(L"lbPath");
+  link.OnAnchorEnter({});
+  EXPECT_EQ(L"E:\\Apps\\second.exe", link.Hint());
+  link.OnAnchorClick({});
+  ASSERT_EQ(1u, Requests().size());
+  EXPECT_EQ(RecordedValue::Text(L"\\??\\E:\\Apps\\second.exe"), Requests()[0].argument);
+  Click(L"KXZEBtnClose");
+  EXPECT_EQ(1, host.closeRequests);
+}
+
+TEST_F(AskTest, AppControlDeniedWithoutTranslatorKeepsItsDesignedTextsOnEveryPage) {
+  BareContext bare;
+  Make(ListNotifications, notifications_form::TfrmAppControlDenied, Blocked(L"\\??\\D:\\Tools\\first.exe"),
+       bare.Get());
+  sources.back()->Add(Blocked(L"\\??\\E:\\Apps\\second.exe"));
+  frame->RefreshAlerts();
+  EXPECT_EQ(L"1/2", Caption(L"lbNumElements"));
+  Click(L"KXZEBtnRArrow");
+  EXPECT_EQ(L"aplicación bloqueada", Caption(L"lbTopText"));
+  EXPECT_EQ(L"Se ha intentado ejecutar <a href=\"#\">second.exe</a> y ha sido bloqueado.", Html(L"lbPath"));
 }
 
 // A run through the real host.
