@@ -6,6 +6,7 @@
 #include "model/alert_colors.h"
 #include "model/notification.h"
 #include "model/text_template.h"
+#include "model/text_utils.h"
 #include "ui/kxua_controls.h"
 
 namespace kxua {
@@ -53,7 +54,7 @@ void TfrFirewallAsk::Fill(IUINotification& notification) {
       ->SetCaption(texts.TranslateOr(ReadText(&notification, key::Risk, kLongText), L""));
 
   SetControlText(Find<ui::Control>(L"htmlProcessString"),
-                 FillPositional(title, {ReadText(&notification, key::AppName, kText)}));
+                 FillPositional(title, {EscapeMarkup(ReadText(&notification, key::AppName, kText))}));
   ShowLocation(notification, L"lbUbicacion");
   Find<ui::KXUAPaintBoxPngLux>(L"ImageRisk")
       ->SetResourceID(RiskPicture(ReadNumber(&notification, key::SAMPLE_NOTIFICATION_RISKLEVEL, 0)));

@@ -37,7 +37,7 @@ void TfrmAppControlDenied::Fill(IUINotification& notification) {
   const std::wstring name =
       FitTextToWidth(SplitPath(ToWin32Path(ReadText(&notification, key::Path, kPathText))).fileName,
                      body->Font(), body->Width());
-  SetControlText(body, FillTemplate(pattern, {name}));
+  SetControlText(body, FillTemplate(pattern, {EscapeMarkup(name)}));
 }
 
 void TfrmAppControlDenied::FitPosted() {

@@ -33,15 +33,17 @@ void TfrmAskFolderAccess::Fill(IUINotification& notification) {
   for (const auto& [id, button] : {std::pair{key::Option1, L"KXZEBtnAllow"}, std::pair{key::Option2, L"KXZEBtnDeny"}})
     Find<ui::Control>(button)->SetCaption(TranslationOrDesigned(ReadText(&notification, id, kLongText), button));
 
-  const std::wstring folder = ToWin32Path(ReadText(&notification, key::TargetPath, kLongText));
-  SetControlText(Find<ui::Control>(L"LabelTargetPath"), FillPositional(target, {folder}));
-  const std::wstring program = SplitPath(ToWin32Path(ReadText(&notification, key::Path, kLongText))).fileName;
+  targetFolder_ = ToWin32Path(ReadText(&notification, key::TargetPath, kLongText));
+  SetControlText(Find<ui::Control>(L"LabelTargetPath"), FillPositional(target, {EscapeMarkup(targetFolder_)}));
+  const std::wstring program =
+      EscapeMarkup(SplitPath(ToWin32Path(ReadText(&notification, key::Path, kLongText))).fileName);
   SetControlText(Find<ui::Control>(L"LabelTextApp"), FillPositional(body, {program}));
   SetControlText(Find<ui::Control>(L"LabelTitle"), FillPositional(title, {program}));
 }
 
 void TfrmAskFolderAccess::LabelTargetPathAnchorClick() {
-  OpenFolder(StripMarkup(ControlText(Find<ui::Control>(L"LabelTargetPath"))));
+  // The folder itself, not the whole label: the product's wording around it is no path.
+  OpenFolder(targetFolder_);
 }
 
 }  // namespace kxua

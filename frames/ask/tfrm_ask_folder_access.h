@@ -16,8 +16,10 @@ class TfrmAskFolderAccess final : public AskAlertFrame {
   void Fill(IUINotification& notification) override;
 
  private:
-  // The folder's link opens the folder as shown.
+  // The folder's link opens the folder shown.
   void LabelTargetPathAnchorClick();
+
+  std::wstring targetFolder_;  // converted for display, as shown
 };
 
 }  // namespace kxua

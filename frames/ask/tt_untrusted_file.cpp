@@ -55,8 +55,7 @@ void TTUntrustedFile::Fill(IUINotification& notification) {
   };
   const PathParts file = SplitPath(ToWin32Path(ReadText(&notification, key::Path, kLongText)));
   show(L"Text2Value", file.fileName, file.fileName);
-  const std::wstring folderLink = FillTemplate(kFolderLink, {file.folder});
-  show(L"Text3Value", folderLink, StripMarkup(folderLink));
+  show(L"Text3Value", FillTemplate(kFolderLink, {EscapeMarkup(file.folder)}), file.folder);
   const std::wstring publisher = ReadText(&notification, key::Publisher, kLongText);
   show(L"Text4Value", publisher, publisher);
   const std::wstring startedBy = ToWin32Path(ReadText(&notification, key::ExecutedBy, kLongText));

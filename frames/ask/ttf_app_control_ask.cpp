@@ -39,7 +39,7 @@ void TTfAppControlAsk::Fill(IUINotification& notification) {
   const std::wstring name =
       FitTextToWidth(SplitPath(ToWin32Path(ReadText(&notification, key::Path, kLongText))).fileName,
                      body->Font(), body->Width());
-  SetControlText(body, FillPositional(pattern, {name}));
+  SetControlText(body, FillPositional(pattern, {EscapeMarkup(name)}));
 }
 
 }  // namespace kxua

@@ -205,6 +205,8 @@ TEST_F(AskTest, AnAskAlertWithoutNotificationStillAsksToClose) {
 
 // The firewall ask.
 
+std::shared_ptr<testbed::Notification> UntrustedFile();
+
 std::shared_ptr<testbed::Notification> Connection() {
   auto notice = std::make_shared<testbed::Notification>();
   notice->SetText(key::TitleText, L"IDS_FW_TITLE")
@@ -278,6 +280,21 @@ TEST_F(AskTest, FirewallTitleTemplatesShowSafely) {
     MakeAlert(alerts_form::TfrFirewallAsk, notice);
     EXPECT_EQ(c.shown, Html(L"htmlProcessString")) << c.translation;
   }
+}
+
+TEST_F(AskTest, NamesPutIntoMarkupShowAsTheyStand) {
+  // A program or folder name is text, never a tag: the label shows it whole.
+  auto connection = Connection();
+  connection->SetText(key::AppName, L"<a href=\"#\">Tom & Jerry</a>");
+  MakeAlert(alerts_form::TfrFirewallAsk, connection);
+  EXPECT_EQ(L"<P align=\"center\"><b>&lt;a href=\"#\"&gt;Tom &amp; Jerry&lt;/a&gt;</b> wants to reach the Internet</P>",
+            Html(L"htmlProcessString"));
+
+  auto untrusted = UntrustedFile();
+  untrusted->SetText(key::Path, L"\\??\\D:\\R&D\\tool.exe");
+  MakeAlert(alerts_form::TTUntrustedFile, untrusted);
+  EXPECT_EQ(L"<a href=\"#\">D:\\R&amp;D</a>", Html(L"Text3Value"));
+  EXPECT_EQ(L"D:\\R&D", Get(L"Text3Value").Hint());
 }
 
 TEST(ConnectionEnd, TheDirectionChoosesTheRemoteAddressAndTheLocalPort) {
@@ -443,6 +460,17 @@ TEST_F(AskTest, FolderAccessNamesTheProgramAndTheFolderWithTheProductsWords) {
   EXPECT_EQ(RecordedValue::Text(L"\\??\\C:\\Tools\\sync.exe"), requests[0].argument);
   EXPECT_EQ(RecordedValue::Text(L"C:\\Users\\Ann\\Documents"), requests[1].argument);
   EXPECT_EQ(0, host.closeRequests);
+}
+
+TEST_F(AskTest, FolderAccessOpensTheFolderWhateverWordsSurroundIt) {
+  product.Texts().Add(L"IDS_FOLDER_TARGET", L"Folder: <a href=\"#\">%1%</a> (protected)");
+  auto notice = FolderAccess();
+  notice->SetText(key::TargetPath, L"\\??\\C:\\Users\\Ann\\R&D");
+  MakeAlert(alerts_form::TfrmAskFolderAccess, notice);
+  EXPECT_EQ(L"Folder: <a href=\"#\">C:\\Users\\Ann\\R&amp;D</a> (protected)", Html(L"LabelTargetPath"));
+  Get<ui::HtmlLabel>(L"LabelTargetPath").OnAnchorClick({});
+  ASSERT_EQ(1u, Requests().size());
+  EXPECT_EQ(RecordedValue::Text(L"C:\\Users\\Ann\\R&D"), Requests()[0].argument);
 }
 
 TEST_F(AskTest, FolderAccessGrowsWithALongFolderAndTheHostFollows) {
