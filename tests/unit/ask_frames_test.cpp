@@ -351,17 +351,26 @@ TEST_F(AskTest, FirewallShowsTheRiskPictureOfItsLevel) {
   }
 }
 
-TEST_F(AskTest, FirewallDragsByItsTitleBand) {
-  MakeAlert(alerts_form::TfrFirewallAsk, Connection());
-  int moves = 0;
-  host.duringMove = [&] { ++moves; };
-  for (const wchar_t* part : {L"Panel1", L"htmlProcessString"}) {
-    ui::Control& control = Get(part);
+TEST_F(AskTest, EachAskAlertDragsByItsTitleBand) {
+  const struct {
+    std::int32_t formType;
+    const wchar_t* part;
+  } cases[] = {
+      {alerts_form::TfrFirewallAsk, L"Panel1"},       {alerts_form::TfrFirewallAsk, L"htmlProcessString"},
+      {alerts_form::TfrmAskToUser, L"htmlProcessString"}, {alerts_form::TfrmAskFolderAccess, L"LabelTitle"},
+      {alerts_form::TTfAppControlAsk, L"LabelTitle"},  {alerts_form::TTUntrustedFile, L"Panel1"},
+  };
+  for (const auto& c : cases) {
+    MakeAlert(c.formType, std::make_shared<testbed::Notification>());
+    int moves = 0;
+    host.duringMove = [&] { ++moves; };
+    ui::Control& control = Get(c.part);
     const platform::Point origin = control.OriginInWindow();
     sim->MouseDown(frame->Handle(), origin.x + control.Width() - 3, origin.y + 3);
     sim->RunFor(0);
+    EXPECT_EQ(1, moves) << c.formType << " " << testing::PrintToString(std::wstring(c.part));
+    host.duringMove = nullptr;
   }
-  EXPECT_EQ(2, moves);
   EXPECT_EQ(0, host.closeRequests);
 }
 
