@@ -803,5 +803,25 @@ TEST_F(AskRunTest, AClickedAnswerReachesTheProductWhenTheAlertIsRemoved) {
   ASSERT_EQ(1u, manager.Removals().size());
 }
 
+TEST_F(AskRunTest, AnAnswerGivenWhileFilePropertiesAreAwaitedEndsTheAlertOnce) {
+  // The host frees the alert inside the wait for the dialog; the wait ends there
+  // and the product reads the one answer.
+  auto notice = Alert(alerts_form::TTUntrustedFile);
+  notice->SetText(key::Path, L"\\??\\D:\\Work\\tool.exe");
+  manager.Add(ListAlerts, notice);
+  const auto click = [this](const wchar_t* name) {
+    auto* shown = const_cast<AlertFrame*>(Host().CurrentFrame());
+    ASSERT_NE(nullptr, shown);
+    ui::Control& control = test::Get<ui::Control>(*shown, name);
+    const platform::Point origin = control.OriginInWindow();
+    sim->Click(shown->Handle(), origin.x + 5, origin.y + 5);
+  };
+  sim->At(1000, [&] { click(L"imgInfo"); });
+  sim->At(1040, [&] { click(L"BtnDeny"); });
+  EXPECT_EQ(0, Run());
+  EXPECT_EQ(std::vector<std::int32_t>{ResponseDeny}, notice->Responses());
+  EXPECT_EQ(1u, manager.Removals().size());
+}
+
 }  // namespace
 }  // namespace kxua
