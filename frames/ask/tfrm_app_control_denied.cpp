@@ -27,7 +27,8 @@ void TfrmAppControlDenied::Fill(IUINotification& notification) {
   Find<ui::Control>(L"lbTopText")
       ->SetCaption(texts.TranslateOrDesigned(ReadText(&notification, title, kText), designedTitle_));
   auto* body = Find<ui::Control>(L"lbPath");
-  const std::wstring pattern = texts.TranslateOrDesigned(ReadText(&notification, key::MainText, kText), designedBody_);
+  const std::wstring pattern =
+      texts.TranslateOrDesigned(ReadText(&notification, key::MainText, kText), designedBody_);
   // The counter format is a text id here; without its translation the counter
   // shows the plain position and count.
   SetCounterFormat(texts.Translate(ReadText(&notification, key::ElementsCounter, kText)).value_or(L""));

@@ -36,8 +36,7 @@ void TfrmAskToUser::Fill(IUINotification& notification) {
   Find<ui::Control>(L"LabelLocation")->SetCaption(texts.TranslateOr(kLocationId, kLocationId));
 
   // The title names the kind of malware: "%s" takes its translated name.
-  const std::wstring typeId =
-      FillTemplate(kMalwareTypeId, {ReadNumber(&notification, key::MWType, 0)});
+  const std::wstring typeId = FillTemplate(kMalwareTypeId, {ReadNumber(&notification, key::MWType, 0)});
   const std::wstring title =
       TranslationOrDesigned(ReadText(&notification, key::TitleText, kLongText), L"htmlProcessString");
   SetControlText(Find<ui::Control>(L"htmlProcessString"),

@@ -41,9 +41,15 @@ TTUntrustedFile::TTUntrustedFile(const FrameInput& input)
 void TTUntrustedFile::Fill(IUINotification& notification) {
   // The notification names every caption and the question; the file fills the values.
   const std::pair<const wchar_t*, const wchar_t*> texts[] = {
-      {key::TitleText, L"htmlProcessString"}, {key::Text1, L"Text1"}, {key::Text2, L"Text2"},
-      {key::Text3, L"Text3"},  {key::Text4, L"Text4"}, {key::Text5, L"Text5"},
-      {key::Option1, L"BtnAllow"}, {key::Option2, L"BtnDeny"}};
+      {key::TitleText, L"htmlProcessString"},
+      {key::Text1, L"Text1"},
+      {key::Text2, L"Text2"},
+      {key::Text3, L"Text3"},
+      {key::Text4, L"Text4"},
+      {key::Text5, L"Text5"},
+      {key::Option1, L"BtnAllow"},
+      {key::Option2, L"BtnDeny"},
+  };
   for (const auto& [id, control] : texts)
     SetControlText(Find<ui::Control>(control),
                    TranslationOrDesigned(ReadText(&notification, id, kLongText), control));

@@ -27,15 +27,17 @@ TTfAppControlAsk::TTfAppControlAsk(const FrameInput& input)
 
 void TTfAppControlAsk::Fill(IUINotification& notification) {
   // The notification names every text; the program's file name fills the body.
-  const std::pair<const wchar_t*, const wchar_t*> texts[] = {
-      {key::TitleText, L"LabelTitle"}, {key::Text2, L"LabelText2"},
-      {key::Option1, L"KXZEBtnAllow"}, {key::Option2, L"KXZEBtnDeny"}};
+  const std::pair<const wchar_t*, const wchar_t*> texts[] = {{key::TitleText, L"LabelTitle"},
+                                                             {key::Text2, L"LabelText2"},
+                                                             {key::Option1, L"KXZEBtnAllow"},
+                                                             {key::Option2, L"KXZEBtnDeny"}};
   for (const auto& [id, control] : texts)
     SetControlText(Find<ui::Control>(control),
                    TranslationOrDesigned(ReadText(&notification, id, kLongText), control));
 
   auto* body = Find<ui::Control>(L"LabelTextApp");
-  const std::wstring pattern = TranslationOrDesigned(ReadText(&notification, key::Text1, kLongText), L"LabelTextApp");
+  const std::wstring pattern =
+      TranslationOrDesigned(ReadText(&notification, key::Text1, kLongText), L"LabelTextApp");
   const std::wstring name =
       FitTextToWidth(SplitPath(ToWin32Path(ReadText(&notification, key::Path, kLongText))).fileName,
                      body->Font(), body->Width());

@@ -287,8 +287,10 @@ TEST_F(AskTest, NamesPutIntoMarkupShowAsTheyStand) {
   auto connection = Connection();
   connection->SetText(key::AppName, L"<a href=\"#\">Tom & Jerry</a>");
   MakeAlert(alerts_form::TfrFirewallAsk, connection);
-  EXPECT_EQ(L"<P align=\"center\"><b>&lt;a href=\"#\"&gt;Tom &amp; Jerry&lt;/a&gt;</b> wants to reach the Internet</P>",
-            Html(L"htmlProcessString"));
+  EXPECT_EQ(
+      L"<P align=\"center\"><b>&lt;a href=\"#\"&gt;Tom &amp; Jerry&lt;/a&gt;</b> wants to reach the "
+      L"Internet</P>",
+      Html(L"htmlProcessString"));
 
   auto untrusted = UntrustedFile();
   untrusted->SetText(key::Path, L"\\??\\D:\\R&D\\tool.exe");
@@ -303,8 +305,8 @@ TEST(ConnectionEnd, TheDirectionChoosesTheRemoteAddressAndTheLocalPort) {
     const wchar_t* address;
     std::optional<std::int32_t> port;
   } cases[] = {
-      {1, L"198.51.100.2", 443},         // incoming: from IPSrc to our PortDst
-      {0, L"203.0.113.7", 50123},        // outgoing: to IPDst from our PortSrc
+      {1, L"198.51.100.2", 443},   // incoming: from IPSrc to our PortDst
+      {0, L"203.0.113.7", 50123},  // outgoing: to IPDst from our PortSrc
       {2, L"203.0.113.7", 50123},
       {std::nullopt, L"203.0.113.7", 50123},
   };
@@ -356,9 +358,9 @@ TEST_F(AskTest, EachAskAlertDragsByItsTitleBand) {
     std::int32_t formType;
     const wchar_t* part;
   } cases[] = {
-      {alerts_form::TfrFirewallAsk, L"Panel1"},       {alerts_form::TfrFirewallAsk, L"htmlProcessString"},
+      {alerts_form::TfrFirewallAsk, L"Panel1"},           {alerts_form::TfrFirewallAsk, L"htmlProcessString"},
       {alerts_form::TfrmAskToUser, L"htmlProcessString"}, {alerts_form::TfrmAskFolderAccess, L"LabelTitle"},
-      {alerts_form::TTfAppControlAsk, L"LabelTitle"},  {alerts_form::TTUntrustedFile, L"Panel1"},
+      {alerts_form::TTfAppControlAsk, L"LabelTitle"},     {alerts_form::TTUntrustedFile, L"Panel1"},
   };
   for (const auto& c : cases) {
     MakeAlert(c.formType, std::make_shared<testbed::Notification>());
@@ -486,8 +488,9 @@ TEST_F(AskTest, FolderAccessGrowsWithALongFolderAndTheHostFollows) {
   MakeAlert(alerts_form::TfrmAskFolderAccess, FolderAccess());
   const int oneLine = frame->Height();
   auto notice = FolderAccess();
-  notice->SetText(key::TargetPath, L"\\??\\C:\\Users\\Ann\\Documents\\Projects\\Harbour renovation\\"
-                                   L"Drawings and estimates\\2026\\Second quarter");
+  notice->SetText(key::TargetPath,
+                  L"\\??\\C:\\Users\\Ann\\Documents\\Projects\\Harbour renovation\\"
+                  L"Drawings and estimates\\2026\\Second quarter");
   MakeAlert(alerts_form::TfrmAskFolderAccess, notice);
   EXPECT_GT(frame->Height(), oneLine);
   EXPECT_EQ(frame->Height(), host.Height());
@@ -509,7 +512,8 @@ TEST_F(AskTest, FolderAccessNeverLosesItsWordsToAMissingTranslation) {
   auto unknown = FolderAccess();
   for (const wchar_t* id : {key::TitleText, key::Text1, key::Text2, key::Option1, key::Option2})
     unknown->SetText(id, L"IDS_UNKNOWN");
-  for (IZYMApplicationContext* context : {bare.Get(), static_cast<IZYMApplicationContext*>(product.Context())}) {
+  for (IZYMApplicationContext* context :
+       {bare.Get(), static_cast<IZYMApplicationContext*>(product.Context())}) {
     MakeAlert(alerts_form::TfrmAskFolderAccess, context == bare.Get() ? FolderAccess() : unknown, context);
     EXPECT_EQ(L"<P align=\"center\">¡Intento de acceso a tus datos!</P>", Html(L"LabelTitle"));
     EXPECT_EQ(L"<a href=\"#\">sync.exe</a> quiere acceder a:", Html(L"LabelTextApp"));
@@ -592,7 +596,9 @@ TEST_F(AskTest, UntrustedFileInformationPictureRaisesTheFilesPropertiesAndCloses
   MakeAlert(alerts_form::TTUntrustedFile, UntrustedFile());
   std::vector<platform::WindowHandle> dialogs;
   const auto appearAfter = [&](std::uint64_t ms) {
-    sim->At(ms, [&] { dialogs.push_back(sim->AddExternalWindow(kDialogClassName, sim::SimPlatform::kProcessId)); });
+    sim->At(ms, [&] {
+      dialogs.push_back(sim->AddExternalWindow(kDialogClassName, sim::SimPlatform::kProcessId));
+    });
   };
   appearAfter(40);
   Click(L"imgInfo");
@@ -679,8 +685,8 @@ TEST_F(AskTest, AppControlAskCutsANameTooLongForItsLineAndTheHostFollowsItsHeigh
 }
 
 // A longer text makes the frame grow; the host follows once the panels settled.
-void ExpectHostFollowsAGrowingText(AlertFrame& frame, test::FrameTestHost& host,
-                                   sim::SimPlatform& sim, const wchar_t* label) {
+void ExpectHostFollowsAGrowingText(AlertFrame& frame, test::FrameTestHost& host, sim::SimPlatform& sim,
+                                   const wchar_t* label) {
   const int before = frame.Height();
   SetControlText(&test::Get<ui::Control>(frame, label),
                  L"A text long enough to wrap onto more lines than the designed one does, "
