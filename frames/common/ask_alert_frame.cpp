@@ -39,7 +39,9 @@ void AskAlertFrame::LoadAskFrame(const Handlers& own, const std::vector<ColorRul
       {"BtnDenyClick", answer(answers_.second)},
       {"lbUbicacionClick",
        [this](const ui::Event&) {
-         if (auto* link = Find<ui::Control>(kLocationLink)) OpenFolder(link->Caption());
+         // No location (none given, or one that cannot be converted) opens nothing.
+         auto* link = Find<ui::Control>(kLocationLink);
+         if (link != nullptr && !link->Caption().empty()) OpenFolder(link->Caption());
        }},
   };
   for (const auto& [name, handler] : own) handlers[name] = handler;

@@ -263,6 +263,19 @@ TEST_F(AskTest, FirewallWithoutTranslatorKeepsItsButtonsAndEmptiesTheProductsCap
   EXPECT_TRUE(Requests().empty()) << "no action manager: nothing asked, nothing fails";
 }
 
+TEST_F(AskTest, ALocationThatCannotBeShownOpensNothing) {
+  for (const wchar_t* path : {L"", L"\\??\\"}) {
+    for (std::int32_t formType : {alerts_form::TfrFirewallAsk, alerts_form::TfrmAskToUser}) {
+      auto notice = Connection();
+      notice->SetText(key::Path, path);
+      MakeAlert(formType, notice);
+      EXPECT_EQ(L"", Caption(L"lbUbicacion"));
+      Click(L"lbUbicacion");
+    }
+  }
+  EXPECT_TRUE(Requests().empty());
+}
+
 TEST_F(AskTest, FirewallTitleTemplatesShowSafely) {
   const struct {
     const wchar_t* translation;
