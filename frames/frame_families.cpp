@@ -1,5 +1,6 @@
 #include "frames/frame_families.h"
 
+#include "frames/ask/ask_frames.h"
 #include "frames/informative/informative_frames.h"
 #include "frames/reboot/reboot_frames.h"
 
@@ -11,6 +12,7 @@ FrameRegistry& Frames() {
     // One line per family.
     RegisterInformativeFrames(frames);
     RegisterRebootFrames(frames);
+    RegisterAskFrames(frames);
     return frames;
   }();
   return registry;

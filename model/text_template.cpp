@@ -66,6 +66,8 @@ std::wstring FillTemplate(const std::wstring& pattern,
 }
 
 std::wstring FillPositional(const std::wstring& pattern, const std::vector<std::wstring>& arguments) {
+  // More digits than any argument count could need: read as plain text, not as a number.
+  constexpr std::size_t kLongestPosition = 4;
   std::wstring out;
   out.reserve(pattern.size());
   std::size_t at = 0;
@@ -82,17 +84,17 @@ std::wstring FillPositional(const std::wstring& pattern, const std::vector<std::
       ++at;
       continue;
     }
-    // A position with more digits than any argument list has is no placeholder.
-    std::size_t end = at, position = 0;
-    while (end < pattern.size() && end - at < 4 && pattern[end] >= L'0' && pattern[end] <= L'9')
-      position = position * 10 + (pattern[end++] - L'0');
-    if (end > at && end < pattern.size() && pattern[end] == L'%' && position >= 1 &&
-        position <= arguments.size()) {
-      out += arguments[position - 1];
-      at = end + 1;
-    } else {
-      out += L'%';
+    std::size_t end = at;
+    std::size_t position = 0;
+    while (end < pattern.size() && end - at < kLongestPosition && pattern[end] >= L'0' &&
+           pattern[end] <= L'9')
+      position = position * 10 + static_cast<std::size_t>(pattern[end++] - L'0');
+    if (end == at || end >= pattern.size() || pattern[end] != L'%' || position == 0) {
+      out += L'%';  // not a positional directive: shown as it stands
+      continue;
     }
+    if (position <= arguments.size()) out += arguments[position - 1];
+    at = end + 1;
   }
   return out;
 }

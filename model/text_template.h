@@ -51,10 +51,11 @@ class TemplateArgument {
 std::wstring FillTemplate(const std::wstring& pattern,
                           const std::vector<TemplateArgument>& arguments);
 
-// Templates with positional placeholders ("<b>%1%</b> was restored."): each "%N%"
-// with N from 1 to the number of arguments becomes argument N, "%%" becomes "%",
-// and any other "%" stays as it stands with what follows it. Arguments are
-// inserted as they are.
+// Positional templates ("<b>%1%</b> is trying to access the Internet"), filled the
+// way the product's formatter does with its argument-count errors off, but without
+// its failures: "%N%" takes argument N (1-based), or nothing when there are fewer
+// arguments; "%%" gives "%"; any other "%" (printf directives, "%0%", an unclosed
+// "%1", a "%" at the end) is kept literally. Arguments are not read again.
 std::wstring FillPositional(const std::wstring& pattern, const std::vector<std::wstring>& arguments);
 
 }  // namespace kxua

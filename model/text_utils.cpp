@@ -103,4 +103,18 @@ std::wstring StripMarkup(const std::wstring& text) {
   return plain;
 }
 
+std::wstring EscapeMarkup(const std::wstring& text) {
+  std::wstring out;
+  out.reserve(text.size());
+  for (wchar_t c : text) {
+    switch (c) {
+      case L'&': out += L"&amp;"; break;
+      case L'<': out += L"&lt;"; break;
+      case L'>': out += L"&gt;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
 }  // namespace kxua

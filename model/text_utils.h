@@ -27,4 +27,8 @@ std::wstring FitTextToWidth(const std::wstring& text, const platform::Font& font
 // closes stays, with the rest of the text, as it stands.
 std::wstring StripMarkup(const std::wstring& text);
 
+// `text` as it stands inside label markup: "&", "<" and ">" as the entities the
+// HTML label reads back, so a program or folder name is never taken for a tag.
+std::wstring EscapeMarkup(const std::wstring& text);
+
 }  // namespace kxua

@@ -127,6 +127,7 @@ AlertFrame::Handlers AlertFrame::SharedHandlers() {
       {"PanelsResize", fit(FitRule::HeaderAndBody)},
       {"FrameResize", fit(FitRule::LowestPanel)},
       {"PanelResize", fit(FitRule::LowestPanel)},
+      {"Panel2Resize", fit(FitRule::LowestPanel)},
       {"labelDetailsClick", [this](const ui::Event&) { SetDetailsExpanded(!detailsExpanded_); }},
       {"kxzeButtonDetailsClick", [this](const ui::Event&) { SetDetailsExpanded(!detailsExpanded_); }},
   };

@@ -174,6 +174,12 @@ class AlertFrame : public ui::Frame, public IAlertsForms {
   // notification carries in `key`.
   void RunNotificationAction(const wchar_t* key);
 
+  // The handlers of the HTML label `control` whose anchor names the shown
+  // notification's program (<control>AnchorEnter, ...Exit, ...Click): hovering
+  // shows its full path, converted for display, as the hint; a click opens its
+  // folder, with the path as the notification gives it.
+  Handlers ProgramLinkHandlers(const std::wstring& control);
+
   // Drags the toast (Panel1MouseDown): the countdown stops while the system's move
   // loop runs, then starts over with the full viewing time.
   void Drag();

@@ -1,5 +1,7 @@
 #include "frames/common/file_properties.h"
 
+#include <utility>
+
 #include "frames/common/alert_constants.h"
 #include "model/actions.h"
 
@@ -16,21 +18,23 @@ platform::WindowHandle FindOwnDialog(platform::Platform& system) {
 }
 
 // Holds the picture disabled and the hourglass up for the length of a request, on
-// every way out of it.
+// every way out of it; an owner freed meanwhile is left alone.
 class PropertiesRequestScope {
  public:
-  explicit PropertiesRequestScope(PropertiesOwner& owner) : owner_(owner) {
+  PropertiesRequestScope(PropertiesOwner& owner, std::shared_ptr<bool> alive)
+      : owner_(owner), alive_(std::move(alive)) {
     owner_.EnablePropertiesPicture(false);
   }
   ~PropertiesRequestScope() {
     platform::Get().SetCursor(platform::Cursor::Arrow);
-    owner_.EnablePropertiesPicture(true);
+    if (*alive_) owner_.EnablePropertiesPicture(true);
   }
   PropertiesRequestScope(const PropertiesRequestScope&) = delete;
   PropertiesRequestScope& operator=(const PropertiesRequestScope&) = delete;
 
  private:
   PropertiesOwner& owner_;
+  std::shared_ptr<bool> alive_;
 };
 
 }  // namespace
@@ -39,7 +43,8 @@ void ShowFileProperties(IZYMApplicationContext* context, IUINotification* notifi
                         PropertiesOwner& owner) {
   if (context == nullptr) return;
   platform::Platform& system = platform::Get();
-  PropertiesRequestScope scope(owner);
+  const std::shared_ptr<bool> alive = owner.alive_;
+  PropertiesRequestScope scope(owner, alive);
   if (owner.propertiesWindow != 0) {
     system.SendMessage(owner.propertiesWindow, platform::msg::Close, 0, 0);
     owner.propertiesWindow = 0;
@@ -50,8 +55,9 @@ void ShowFileProperties(IZYMApplicationContext* context, IUINotification* notifi
 
   // The dialog comes up asynchronously, from another thread of this process.
   const std::uint64_t start = system.TickCount();
-  system.ProcessPendingMessages();
   for (;;) {
+    system.ProcessPendingMessages();
+    if (!*alive) return;
     if (platform::WindowHandle dialog = FindOwnDialog(system)) {
       owner.propertiesWindow = dialog;
       // Issued three times over, as alerts always have; repeating it is harmless.

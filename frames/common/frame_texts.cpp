@@ -10,13 +10,34 @@ namespace {
 constexpr wchar_t kProductLongName[] = L"STRING_IDS_PRODUCT_LONGNAME";
 }  // namespace
 
-std::optional<std::wstring> FrameTexts::Translate(const std::wstring& id) {
+IUADictionary* FrameTexts::Dictionary() {
   if (!lookedUp_) {
     lookedUp_ = true;
     dictionary_ = FindDictionary(context_.Get(), DictionarySource::TranslatorManagerOnly);
   }
-  if (!dictionary_) return std::nullopt;
-  return AskDictionary(*dictionary_.Get(), id).text;
+  return dictionary_.Get();
+}
+
+std::optional<std::wstring> FrameTexts::Translate(const std::wstring& id) {
+  IUADictionary* dictionary = Dictionary();
+  if (dictionary == nullptr) return std::nullopt;
+  return AskDictionary(*dictionary, id).text;
+}
+
+std::wstring FrameTexts::TranslateOr(const std::wstring& id, const std::wstring& preset) {
+  IUADictionary* dictionary = Dictionary();
+  if (dictionary == nullptr) return preset;
+  DictionaryAnswer answer = AskDictionary(*dictionary, id);
+  return FAILED(answer.result) ? preset : std::move(answer.text);
+}
+
+std::wstring FrameTexts::TranslateOrDesigned(const std::wstring& id, const ui::Control* control) {
+  return TranslateOrDesigned(id, ControlText(control));
+}
+
+std::wstring FrameTexts::TranslateOrDesigned(const std::wstring& id, const std::wstring& designed) {
+  std::wstring text = Translate(id).value_or(std::wstring());
+  return text.empty() ? designed : text;
 }
 
 void FrameTexts::Show(ui::Control* control, const std::wstring& id) {
@@ -35,6 +56,11 @@ void SetControlText(ui::Control* control, const std::wstring& text) {
     html->SetHTMLText(text);
   else if (control != nullptr)
     control->SetCaption(text);
+}
+
+std::wstring ControlText(const ui::Control* control) {
+  if (const auto* html = dynamic_cast<const ui::HtmlLabel*>(control)) return html->HTMLText();
+  return control != nullptr ? control->Caption() : std::wstring();
 }
 
 }  // namespace kxua

@@ -16,6 +16,7 @@
 #include "testbed/application_context.h"
 #include "testbed/notification.h"
 #include "testbed/tracking.h"
+#include "tests/unit/frame_test_host.h"
 
 namespace kxua {
 namespace {
@@ -208,6 +209,33 @@ TEST_F(FilePropertiesTest, WaitsForTheDialogOfThisProcess) {
     sim->RunFor(10);  // a dialog that came too late appears now
     for (WindowHandle window : {otherProcess, otherClass, dialog}) sim->DestroyWindow(window);
   }
+}
+
+TEST_F(FilePropertiesTest, TheToastStaysResponsiveWhileItWaits) {
+  // A message for the toast posted during the wait is handled during it, not after.
+  test::FrameTestHost host;
+  int handledBeforeTheDialog = -1;
+  sim->At(30, [&] { host.RequestClose(); });
+  sim->At(100, [&] {
+    handledBeforeTheDialog = host.closeRequests;
+    sim->AddExternalWindow(kDialogClassName, SimPlatform::kProcessId);
+  });
+  ShowFileProperties(context, &notification, frame);
+  EXPECT_EQ(1, handledBeforeTheDialog);
+  EXPECT_NE(0u, frame.propertiesWindow);
+}
+
+TEST_F(FilePropertiesTest, AnOwnerFreedDuringTheWaitIsLeftAlone) {
+  // The alert was answered or expired while the dialog was awaited: the wait ends
+  // at the next look and touches nothing of the freed owner.
+  auto owner = std::make_unique<PictureFrame>(*sim);
+  PictureFrame* const asking = owner.get();
+  sim->At(50, [&] { owner.reset(); });
+  const std::uint64_t start = sim->TickCount();
+  ShowFileProperties(context, &notification, *asking);
+  EXPECT_EQ(nullptr, owner);
+  EXPECT_EQ(60u, sim->TickCount() - start);
+  EXPECT_EQ(platform::Cursor::Arrow, sim->CurrentCursor());
 }
 
 TEST_F(FilePropertiesTest, NextRequestClosesTheRememberedDialog) {

@@ -55,27 +55,38 @@ TEST(FillTemplate, FillsOnlyTheDirectivesOfTheNextArgumentsKind) {
         << testing::PrintToString(std::wstring(c.pattern));
 }
 
-TEST(FillPositional, FillsOnlyThePositionsItHasArgumentsFor) {
-  const std::vector<std::wstring> app = {L"Editor.exe"};
+TEST(FillPositional, FillsNumberedDirectivesAndShowsEverythingElseAsItStands) {
+  const std::vector<std::wstring> app = {L"app.exe"};
   const struct {
     const wchar_t* pattern;
+    std::vector<std::wstring> arguments;
     const wchar_t* expected;
   } cases[] = {
-      {L"<B><FONT size=\"14\">%1%</FONT></B> was restored.",
-       L"<B><FONT size=\"14\">Editor.exe</FONT></B> was restored."},
-      {L"%1% and %1%", L"Editor.exe and Editor.exe"},
-      {L"", L""},
-      // Positions without an argument, and what is no placeholder, stay.
-      {L"%2% %0% %1", L"%2% %0% %1"},
-      {L"%99999999999999999999% %s %d %n", L"%99999999999999999999% %s %d %n"},
-      {L"%", L"%"},
-      {L"100%% %1%", L"100% Editor.exe"},
-      {L"%%1%", L"%1%"},
-      {L"50% %1%", L"50% Editor.exe"},
+      {L"<b>%1%</b> is trying", app, L"<b>app.exe</b> is trying"},
+      {L"%1% and %1%", app, L"app.exe and app.exe"},
+      {L"%2% after %1%", {L"a", L"b"}, L"b after a"},
+      {L"no directive", app, L"no directive"},
+      {L"", app, L""},
+      // Missing arguments give nothing; surplus ones are left out.
+      {L"[%2%]", app, L"[]"},
+      {L"[%1%]", {}, L"[]"},
+      {L"%1%", {L"a", L"b"}, L"a"},
+      // Anything that is not "%N%" shows literally, never read as a directive.
+      {L"%s %n %d", app, L"%s %n %d"},
+      {L"100%", app, L"100%"},
+      {L"%1", app, L"%1"},
+      {L"%0%", app, L"%0%"},
+      {L"%99999999999999999999%", app, L"%99999999999999999999%"},
+      {L"%%1%%", app, L"%1%"},
+      {L"100%% %1%", app, L"100% app.exe"},
+      {L"50% %1%", app, L"50% app.exe"},
+      {L"%-1%", app, L"%-1%"},
+      // What is inserted is not read again.
+      {L"%1%", {L"%1%%s"}, L"%1%%s"},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(c.expected, FillPositional(c.pattern, app)) << testing::PrintToString(std::wstring(c.pattern));
-  EXPECT_EQ(L"<%1%%n>", FillPositional(L"<%1%>", {L"%1%%n"})) << "what is inserted is not read again";
+    EXPECT_EQ(c.expected, FillPositional(c.pattern, c.arguments))
+        << testing::PrintToString(std::wstring(c.pattern));
 }
 
 }  // namespace

@@ -138,5 +138,19 @@ TEST(StripMarkup, LongUnclosedMarkupIsHandledWhole) {
   EXPECT_EQ(sectionsRemoved, StripMarkup(unclosedSections)) << "the start markers go as tags";
 }
 
+TEST(EscapeMarkup, NamesShowAsTheyStandInMarkup) {
+  const struct {
+    const wchar_t* text;
+    const wchar_t* expected;
+  } cases[] = {
+      {L"tool.exe", L"tool.exe"},
+      {L"Tom & Jerry.exe", L"Tom &amp; Jerry.exe"},
+      {L"<a href=\"#\">x</a>", L"&lt;a href=\"#\"&gt;x&lt;/a&gt;"},
+      {L"a&lt;b", L"a&amp;lt;b"},
+      {L"", L""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.expected, EscapeMarkup(c.text)) << "from " << Quoted(c.text);
+}
+
 }  // namespace
 }  // namespace kxua
