@@ -61,7 +61,7 @@ TEST_F(RebootFramesTest, EachFrameIsRegisteredForItsFormTypeInTheAlertsList) {
     std::unique_ptr<AlertFrame> made = factory({&host, &empty, nullptr, product.Context()});
     EXPECT_EQ(twin.frame, made->ClassName());
     EXPECT_EQ(345, made->Width());
-    EXPECT_EQ(196, made->Height());
+    EXPECT_EQ(202, made->Height());
     EXPECT_EQ(nullptr, registry.Find(ListNotifications, twin.formType));
   }
   FrameFactory factory = registry.Find(ListAlerts, alerts_form::TfNeedReboot2);
