@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """The tour end to end: runs the Windows demo on examples/tour.json against the real
-DLL under Wine and checks its report: every informative frame shown, each button
+DLL under Wine and checks its report: every frame of the tour shown, each button
 clicked with real input answered as the frame answers, nothing missed, a picture
 per toast. The report and the pictures stay in OUT_DIR.
 
@@ -12,9 +12,14 @@ import os
 import subprocess
 import sys
 
-INFORMATIVE_FRAMES = {"TfrGenericInformative", "TfrGenericError", "TfrAdministration",
-                      "TfrSynchronization", "TfrSynchronizationRestart", "TfrProgrammedForm"}
+TOUR_FRAMES = {"TfrGenericInformative", "TfrGenericError", "TfrAdministration",
+                      "TfrSynchronization", "TfrSynchronizationRestart", "TfrProgrammedForm",
+                      "TfrNeedReboot", "TfrFollowSteps", "TfNeedReboot2", "TfrDangerousOperation",
+                      "TfrRestoredItems"}
 RESTART_FORM = 12
+# Restart needed, follow steps, newer restart needed, dangerous operation, restored items.
+SILENT_FORMS = {3, 6, 25, 11, 7}
+RESTORED_ITEM = "C:\\Users\\Public\\Documents\\report.docx"
 SHOW_TOAST = "toaster.Show(2F6DEE05-20A1-41C1-A7E1-56986F205EA2, 1, 0)"
 
 results = []
@@ -50,8 +55,8 @@ def main(argv):
 
     check(report["platform"] == "windows" and report["result"] == 0, "the runs ended with 0")
     shown = {entry["frame"] for entry in report["shown"]}
-    check(INFORMATIVE_FRAMES <= shown,
-          "every informative frame was shown (missing: %s)" % sorted(INFORMATIVE_FRAMES - shown))
+    check(TOUR_FRAMES <= shown,
+          "every frame of the tour was shown (missing: %s)" % sorted(TOUR_FRAMES - shown))
     check(report["missedInput"] == [], "every click and hover found its control: %s"
           % report["missedInput"])
     check(all(n == 0 for n in report["pending"].values()), "no alert is left pending")
@@ -62,12 +67,22 @@ def main(argv):
     answers = sorted(tuple(removed.get(i, [])) for i in restart)
     check(answers == [(0,), (6,)], "the restart alerts were answered 6 and 0: %s" % answers)
 
-    actions = [(a["action"], a["argument"].get("object"), a["argument"].get("text"))
-               for a in report["actions"]]
-    check(actions.count(("", "Zym.ExtendedAction", None)) == 2,
-          "the informative and programmed buttons ran the extended action: %s" % actions)
-    check(("RestartSystem", None, "") in actions,
+    # Alerts that inform about an item answer nothing, whatever was clicked.
+    silent = [i for i, a in enumerate(alerts) if a["values"].get("FormType") in SILENT_FORMS]
+    check(all(removed.get(i) == [] for i in silent),
+          "the restart-family alerts wrote no answer: %s" % [removed.get(i) for i in silent])
+
+    actions = [(a["action"], a["argument"].get("object"), a["argument"].get("text"),
+                a["argument"].get("number")) for a in report["actions"]]
+    check(actions.count(("", "Zym.ExtendedAction", None, None)) == 4,
+          "the informative, programmed and steps buttons and the dangerous operation's rule "
+          "ran the extended action: %s" % actions)
+    check(("RestartSystem", None, "", None) in actions,
           "the administration button asked to restart with an empty text")
+    check(actions.count(("RestartSystem", None, None, 0)) == 2,
+          "each of the two restart-needed alerts asked to restart once")
+    check(("OpenShellFolder", None, RESTORED_ITEM, None) in actions,
+          "the restored item's button opened it in its folder")
 
     singles = sum(1 for a in alerts if a.get("list", "alerts") == "alerts")
     shows = sum(1 for call in report["modernToasts"] if call == SHOW_TOAST)
