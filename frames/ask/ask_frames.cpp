@@ -10,20 +10,13 @@
 
 namespace kxua {
 
-namespace {
-template <class Frame>
-std::unique_ptr<AlertFrame> Make(const FrameInput& input) {
-  return std::make_unique<Frame>(input);
-}
-}  // namespace
-
 void RegisterAskFrames(FrameRegistry& registry) {
-  registry.Register(ListAlerts, alerts_form::TfrFirewallAsk, Make<TfrFirewallAsk>);
-  registry.Register(ListAlerts, alerts_form::TfrmAskToUser, Make<TfrmAskToUser>);
-  registry.Register(ListAlerts, alerts_form::TfrmAskFolderAccess, Make<TfrmAskFolderAccess>);
-  registry.Register(ListAlerts, alerts_form::TTUntrustedFile, Make<TTUntrustedFile>);
-  registry.Register(ListAlerts, alerts_form::TTfAppControlAsk, Make<TTfAppControlAsk>);
-  registry.Register(ListNotifications, notifications_form::TfrmAppControlDenied, Make<TfrmAppControlDenied>);
+  registry.Register<TfrFirewallAsk>(ListAlerts, alerts_form::TfrFirewallAsk);
+  registry.Register<TfrmAskToUser>(ListAlerts, alerts_form::TfrmAskToUser);
+  registry.Register<TfrmAskFolderAccess>(ListAlerts, alerts_form::TfrmAskFolderAccess);
+  registry.Register<TTUntrustedFile>(ListAlerts, alerts_form::TTUntrustedFile);
+  registry.Register<TTfAppControlAsk>(ListAlerts, alerts_form::TTfAppControlAsk);
+  registry.Register<TfrmAppControlDenied>(ListNotifications, notifications_form::TfrmAppControlDenied);
 }
 
 }  // namespace kxua

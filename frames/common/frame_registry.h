@@ -19,6 +19,13 @@ class FrameRegistry {
   // ListCampaigns has one frame whatever the form type; it is registered with any.
   // A null factory removes the entry.
   void Register(std::int32_t list, std::int32_t formType, FrameFactory factory);
+  // Registers `Frame`, made from the alert's input.
+  template <class Frame>
+  void Register(std::int32_t list, std::int32_t formType) {
+    Register(list, formType, [](const FrameInput& input) -> std::unique_ptr<AlertFrame> {
+      return std::make_unique<Frame>(input);
+    });
+  }
   // Null when the list has no frame for the form type.
   FrameFactory Find(std::int32_t list, std::int32_t formType) const;
 

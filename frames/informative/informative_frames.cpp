@@ -12,26 +12,19 @@
 
 namespace kxua {
 
-namespace {
-template <class Frame>
-std::unique_ptr<AlertFrame> Make(const FrameInput& input) {
-  return std::make_unique<Frame>(input);
-}
-}  // namespace
-
 void RegisterInformativeFrames(FrameRegistry& registry) {
-  registry.Register(ListAlerts, alerts_form::TfrSynchronization, Make<TfrSynchronization>);
-  registry.Register(ListAlerts, alerts_form::TfrAdministration, Make<TfrAdministration>);
-  registry.Register(ListAlerts, alerts_form::TfrGenericError, Make<TfrGenericError>);
-  registry.Register(ListAlerts, alerts_form::TfrSynchronizationRestart, Make<TfrSynchronizationRestart>);
-  registry.Register(ListAlerts, alerts_form::TfrGenericInformative, Make<TfrGenericInformative>);
-  registry.Register(ListAlerts, alerts_form::TfrProgrammedForm, Make<TfrProgrammedForm>);
-  registry.Register(ListNotifications, notifications_form::TfrSynchronization, Make<TfrSynchronization>);
-  registry.Register(ListNotifications, notifications_form::TfrGenericError, Make<TfrGenericError>);
-  registry.Register(ListAlerts, alerts_form::TfrRestoredItems, Make<TfrRestoredItems>);
-  registry.Register(ListAlerts, alerts_form::TfrDangerousOperation, Make<TfrDangerousOperation>);
-  registry.Register(ListNotifications, notifications_form::TfrRestoredItems, Make<TfrRestoredItems>);
-  registry.Register(ListNotifications, notifications_form::TfrDangerousOperation, Make<TfrDangerousOperation>);
+  registry.Register<TfrSynchronization>(ListAlerts, alerts_form::TfrSynchronization);
+  registry.Register<TfrAdministration>(ListAlerts, alerts_form::TfrAdministration);
+  registry.Register<TfrGenericError>(ListAlerts, alerts_form::TfrGenericError);
+  registry.Register<TfrSynchronizationRestart>(ListAlerts, alerts_form::TfrSynchronizationRestart);
+  registry.Register<TfrGenericInformative>(ListAlerts, alerts_form::TfrGenericInformative);
+  registry.Register<TfrProgrammedForm>(ListAlerts, alerts_form::TfrProgrammedForm);
+  registry.Register<TfrSynchronization>(ListNotifications, notifications_form::TfrSynchronization);
+  registry.Register<TfrGenericError>(ListNotifications, notifications_form::TfrGenericError);
+  registry.Register<TfrRestoredItems>(ListAlerts, alerts_form::TfrRestoredItems);
+  registry.Register<TfrDangerousOperation>(ListAlerts, alerts_form::TfrDangerousOperation);
+  registry.Register<TfrRestoredItems>(ListNotifications, notifications_form::TfrRestoredItems);
+  registry.Register<TfrDangerousOperation>(ListNotifications, notifications_form::TfrDangerousOperation);
 }
 
 }  // namespace kxua

@@ -7,17 +7,10 @@
 
 namespace kxua {
 
-namespace {
-template <class Frame>
-std::unique_ptr<AlertFrame> Make(const FrameInput& input) {
-  return std::make_unique<Frame>(input);
-}
-}  // namespace
-
 void RegisterRebootFrames(FrameRegistry& registry) {
-  registry.Register(ListAlerts, alerts_form::TfrNeedReboot, Make<TfrNeedReboot>);
-  registry.Register(ListAlerts, alerts_form::TfrFollowSteps, Make<TfrFollowSteps>);
-  registry.Register(ListAlerts, alerts_form::TfNeedReboot2, Make<TfNeedReboot2>);
+  registry.Register<TfrNeedReboot>(ListAlerts, alerts_form::TfrNeedReboot);
+  registry.Register<TfrFollowSteps>(ListAlerts, alerts_form::TfrFollowSteps);
+  registry.Register<TfNeedReboot2>(ListAlerts, alerts_form::TfNeedReboot2);
 }
 
 }  // namespace kxua
