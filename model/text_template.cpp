@@ -1,5 +1,7 @@
 #include "model/text_template.h"
 
+#include <optional>
+
 namespace kxua {
 
 namespace {
@@ -23,6 +25,35 @@ Kind DirectiveAt(const std::wstring& pattern, std::size_t at, std::size_t& lengt
   }
 }
 
+// Copies `pattern`, "%%" as "%", and hands every other "%" to `fill` with the
+// place just after it. `fill` appends what its directive gives and returns where
+// the pattern goes on, or nothing when no directive of its kind starts there: the
+// "%" then stands as it is, and what follows it is plain text.
+template <class Fill>
+std::wstring Expand(const std::wstring& pattern, Fill fill) {
+  std::wstring out;
+  out.reserve(pattern.size());
+  std::size_t at = 0;
+  while (at < pattern.size()) {
+    const std::size_t percent = pattern.find(L'%', at);
+    if (percent == std::wstring::npos) {
+      out.append(pattern, at, std::wstring::npos);
+      break;
+    }
+    out.append(pattern, at, percent - at);
+    at = percent + 1;
+    if (at < pattern.size() && pattern[at] == L'%') {
+      out += L'%';
+      ++at;
+    } else if (const std::optional<std::size_t> next = fill(at, out)) {
+      at = *next;
+    } else {
+      out += L'%';
+    }
+  }
+  return out;
+}
+
 }  // namespace
 
 std::wstring TemplateArgument::ToText() const {
@@ -33,70 +64,32 @@ std::wstring TemplateArgument::ToText() const {
 
 std::wstring FillTemplate(const std::wstring& pattern,
                           const std::vector<TemplateArgument>& arguments) {
-  std::wstring out;
-  out.reserve(pattern.size());
   auto next = arguments.begin();
-  std::size_t at = 0;
-  while (at < pattern.size()) {
-    const std::size_t percent = pattern.find(L'%', at);
-    if (percent == std::wstring::npos) {
-      out.append(pattern, at, std::wstring::npos);
-      break;
-    }
-    out.append(pattern, at, percent - at);
-    at = percent + 1;
-    if (at < pattern.size() && pattern[at] == L'%') {
-      out += L'%';
-      ++at;
-      continue;
-    }
+  return Expand(pattern, [&](std::size_t at, std::wstring& out) -> std::optional<std::size_t> {
     std::size_t length = 0;
     const Kind kind = DirectiveAt(pattern, at, length);
-    const bool takes = next != arguments.end() && kind != Kind::None &&
-                       (kind == Kind::Text) == next->IsText();
-    if (!takes) {
-      out += L'%';  // the rest of a directive we do not fill follows as plain text
-      continue;
-    }
+    if (next == arguments.end() || kind == Kind::None || (kind == Kind::Text) != next->IsText())
+      return std::nullopt;
     out += next->ToText();
     ++next;
-    at += length;
-  }
-  return out;
+    return at + length;
+  });
 }
 
 std::wstring FillPositional(const std::wstring& pattern, const std::vector<std::wstring>& arguments) {
   // More digits than any argument count could need: read as plain text, not as a number.
   constexpr std::size_t kLongestPosition = 4;
-  std::wstring out;
-  out.reserve(pattern.size());
-  std::size_t at = 0;
-  while (at < pattern.size()) {
-    const std::size_t percent = pattern.find(L'%', at);
-    if (percent == std::wstring::npos) {
-      out.append(pattern, at, std::wstring::npos);
-      break;
-    }
-    out.append(pattern, at, percent - at);
-    at = percent + 1;
-    if (at < pattern.size() && pattern[at] == L'%') {
-      out += L'%';
-      ++at;
-      continue;
-    }
+  return Expand(pattern, [&](std::size_t at, std::wstring& out) -> std::optional<std::size_t> {
     std::size_t end = at;
     std::size_t position = 0;
     while (end < pattern.size() && end - at < kLongestPosition && pattern[end] >= L'0' &&
            pattern[end] <= L'9')
       position = position * 10 + static_cast<std::size_t>(pattern[end++] - L'0');
-    if (end == at || end >= pattern.size() || pattern[end] != L'%' || position == 0) {
-      out += L'%';  // not a positional directive: shown as it stands
-      continue;
-    }
+    if (end == at || end >= pattern.size() || pattern[end] != L'%' || position == 0)
+      return std::nullopt;
     if (position <= arguments.size()) out += arguments[position - 1];
-    at = end + 1;
-  }
-  return out;
+    return end + 1;
+  });
 }
 
 }  // namespace kxua
