@@ -33,9 +33,9 @@ namespace kxua::testbed {
 //   folder access question      IDS_ALERT_FOLDER_ACCESS_TITLE, _TEXT (a template for the
 //                               program, Text1), _TARGET (for the folder, Text2),
 //                               IDS_ALERT_ALLOW, IDS_ALERT_BLOCK (Option1, Option2)
-//   untrusted file question     IDS_ALERT_UNTRUSTED_TITLE, _TEXT (Text1), _NAME (Text2),
-//                               IDS_ALERT_PROGRAM_FOLDER, _PUBLISHER, _STARTED_BY (Text3 to
-//                               Text5), IDS_ALERT_YES, IDS_ALERT_NO (Option1, Option2)
+//   untrusted file question     IDS_ALERT_UNTRUSTED_TITLE, _TEXT (Text1), IDS_ALERT_PROGRAM_NAME,
+//                               _FOLDER, _PUBLISHER, _STARTED_BY (Text2 to Text5),
+//                               IDS_ALERT_YES, IDS_ALERT_NO (Option1, Option2)
 //   unknown program question    IDS_ALERT_APP_CONTROL_TITLE, _TEXT (a template for the
 //                               program, Text1), _MORE (Text2), IDS_ALERT_ALLOW, IDS_ALERT_BLOCK
 //   programs blocked            IDS_ALERT_APP_BLOCKED_TITLE, _TITLE_PLURAL, _TEXT (a template
@@ -115,7 +115,7 @@ const std::vector<ProductText>& ProductTexts() {
       {L"MALWARE_TYPE_3", L"Spyware", L"Spyware"},
       {L"IDS_ALERT_NEED_REBOOT2_TEXT", L"Restart your PC to finish neutralizing this program.",
        L"Reinicia tu PC para terminar de neutralizar este programa."},
-      {L"IDS_ALERT_PROGRAM_NAME", L"Program name", L"Nombre del programa"},
+      {L"IDS_ALERT_PROGRAM_NAME", L"Program name:", L"Nombre del programa:"},
       {L"IDS_ALERT_PROGRAM_FOLDER", L"Program folder:", L"Ruta del programa:"},
       {L"IDS_ALERT_PROGRAM_PUBLISHER", L"Publisher:", L"Editor:"},
       {L"IDS_ALERT_PROGRAM_STARTED_BY", L"Started by:", L"Ejecutado por:"},
@@ -155,7 +155,6 @@ const std::vector<ProductText>& ProductTexts() {
       {L"IDS_ALERT_UNTRUSTED_TITLE", L"Untrusted file blocked", L"Archivo no confiable bloqueado"},
       {L"IDS_ALERT_UNTRUSTED_TEXT", L"Do you need this file for your daily work? Your answer helps us analyze it first.",
        L"\u00BFNecesitas este archivo para tu trabajo diario? Tu respuesta nos ayuda a analizarlo antes."},
-      {L"IDS_ALERT_UNTRUSTED_NAME", L"Program name:", L"Nombre del programa:"},
       {L"IDS_ALERT_APP_CONTROL_TITLE", L"Unknown program", L"Aplicaci\u00F3n desconocida"},
       {L"IDS_ALERT_APP_CONTROL_TEXT",
        L"<a href=\"#\"><b>%1%</b></a> is not a known program and is trying to run.",
