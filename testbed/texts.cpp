@@ -25,6 +25,22 @@ namespace kxua::testbed {
 //                               template for the rule's number), IDS_ALERT_COUNTER
 //   restored items              IDS_ALERT_RESTORED_TITLE, _TITLE_PLURAL, _TEXT (a
 //                               template for the program's name), _BUTTON, IDS_ALERT_COUNTER
+//   firewall question           IDS_ALERT_FIREWALL_TITLE (a template for the program),
+//                               _LOCAL_PORT (PortText), IDS_ALERT_RISK (Risk); the captions
+//                               "Permitir", "Denegar", "Ubicación:", "IP remota:"
+//   malware question            IDS_ALERT_ASK_TO_USER_TITLE (a template for the malware
+//                               type's name), MALWARE_TYPE_0 to _3; "Neutralizar", "Excluir"
+//   folder access question      IDS_ALERT_FOLDER_ACCESS_TITLE, _TEXT (a template for the
+//                               program, Text1), _TARGET (for the folder, Text2),
+//                               IDS_ALERT_ALLOW, IDS_ALERT_BLOCK (Option1, Option2)
+//   untrusted file question     IDS_ALERT_UNTRUSTED_TITLE, _TEXT (Text1), IDS_ALERT_PROGRAM_NAME,
+//                               _FOLDER, _PUBLISHER, _STARTED_BY (Text2 to Text5),
+//                               IDS_ALERT_YES, IDS_ALERT_NO (Option1, Option2)
+//   unknown program question    IDS_ALERT_APP_CONTROL_TITLE, _TEXT (a template for the
+//                               program, Text1), _MORE (Text2), IDS_ALERT_ALLOW, IDS_ALERT_BLOCK
+//   programs blocked            IDS_ALERT_APP_BLOCKED_TITLE, _TITLE_PLURAL, _TEXT (a template
+//                               for the program), IDS_ALERT_APP_CONTROL_MORE (Text2),
+//                               IDS_ALERT_COUNTER
 // The system toast that points to a single alert asks for its two lines by their
 // Spanish texts. Some ids are the design-time Spanish captions themselves, as in the
 // product.
@@ -99,7 +115,7 @@ const std::vector<ProductText>& ProductTexts() {
       {L"MALWARE_TYPE_3", L"Spyware", L"Spyware"},
       {L"IDS_ALERT_NEED_REBOOT2_TEXT", L"Restart your PC to finish neutralizing this program.",
        L"Reinicia tu PC para terminar de neutralizar este programa."},
-      {L"IDS_ALERT_PROGRAM_NAME", L"Program name", L"Nombre del programa"},
+      {L"IDS_ALERT_PROGRAM_NAME", L"Program name:", L"Nombre del programa:"},
       {L"IDS_ALERT_PROGRAM_FOLDER", L"Program folder:", L"Ruta del programa:"},
       {L"IDS_ALERT_PROGRAM_PUBLISHER", L"Publisher:", L"Editor:"},
       {L"IDS_ALERT_PROGRAM_STARTED_BY", L"Started by:", L"Ejecutado por:"},
@@ -113,6 +129,42 @@ const std::vector<ProductText>& ProductTexts() {
       {L"IDS_ALERT_RESTORED_TEXT", L"<B><FONT size=\"14\">%1%</FONT></B> was judged harmless.",
        L"<B><FONT size=\"14\">%1%</FONT></B> se ha considerado inofensivo."},
       {L"IDS_ALERT_RESTORED_BUTTON", L"Open folder", L"Abrir carpeta"},
+      // Questions. Their design-time captions are ids too.
+      {L"Permitir", L"Allow", L"Permitir"},
+      {L"Denegar", L"Block", L"Denegar"},
+      {L"Neutralizar", L"Neutralize", L"Neutralizar"},
+      {L"Excluir", L"Exclude", L"Excluir"},
+      {L"Ubicaci\u00F3n:", L"Location:", L"Ubicaci\u00F3n:"},
+      {L"IP remota:", L"Remote IP:", L"IP remota:"},
+      {L"IDS_ALERT_ALLOW", L"Allow", L"Permitir"},
+      {L"IDS_ALERT_BLOCK", L"Block", L"Bloquear"},
+      {L"IDS_ALERT_YES", L"Yes", L"S\u00ED"},
+      {L"IDS_ALERT_NO", L"No", L"No"},
+      {L"IDS_ALERT_RISK", L"Risk:", L"Riesgo:"},
+      {L"IDS_ALERT_FIREWALL_TITLE",
+       L"<P align=\"center\"><b>%1%</b> wants to connect to the Internet</P>",
+       L"<P align=\"center\"><b>%1%</b> quiere conectarse a Internet</P>"},
+      {L"IDS_ALERT_FIREWALL_LOCAL_PORT", L"Local port:", L"Puerto local:"},
+      {L"IDS_ALERT_ASK_TO_USER_TITLE", L"<P align=\"center\"><b>%s</b> found on your PC</P>",
+       L"<P align=\"center\"><b>%s</b> detectado en tu PC</P>"},
+      {L"IDS_ALERT_FOLDER_ACCESS_TITLE", L"<P align=\"center\">A program wants to access your data</P>",
+       L"<P align=\"center\">Un programa quiere acceder a tus datos</P>"},
+      {L"IDS_ALERT_FOLDER_ACCESS_TEXT", L"<a href=\"#\">%1%</a> wants to change files in:",
+       L"<a href=\"#\">%1%</a> quiere modificar archivos de:"},
+      {L"IDS_ALERT_FOLDER_ACCESS_TARGET", L"<a href=\"#\">%1%</a>", L"<a href=\"#\">%1%</a>"},
+      {L"IDS_ALERT_UNTRUSTED_TITLE", L"Untrusted file blocked", L"Archivo no confiable bloqueado"},
+      {L"IDS_ALERT_UNTRUSTED_TEXT", L"Do you need this file for your daily work? Your answer helps us analyze it first.",
+       L"\u00BFNecesitas este archivo para tu trabajo diario? Tu respuesta nos ayuda a analizarlo antes."},
+      {L"IDS_ALERT_APP_CONTROL_TITLE", L"Unknown program", L"Aplicaci\u00F3n desconocida"},
+      {L"IDS_ALERT_APP_CONTROL_TEXT",
+       L"<a href=\"#\"><b>%1%</b></a> is not a known program and is trying to run.",
+       L"<a href=\"#\"><b>%1%</b></a> es una aplicaci\u00F3n desconocida e intenta ejecutarse."},
+      {L"IDS_ALERT_APP_CONTROL_MORE", L"<a href=\"#\">More about this alert</a>",
+       L"<a href=\"#\">M\u00E1s informaci\u00F3n sobre este aviso</a>"},
+      {L"IDS_ALERT_APP_BLOCKED_TITLE", L"program blocked", L"aplicaci\u00F3n bloqueada"},
+      {L"IDS_ALERT_APP_BLOCKED_TITLE_PLURAL", L"programs blocked", L"aplicaciones bloqueadas"},
+      {L"IDS_ALERT_APP_BLOCKED_TEXT", L"<a href=\"#\">%s</a> tried to run and was blocked.",
+       L"Se ha intentado ejecutar <a href=\"#\">%s</a> y ha sido bloqueado."},
   };
   return texts;
 }

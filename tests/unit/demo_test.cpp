@@ -397,29 +397,53 @@ TEST_F(BrandedRunTest, TheTourShowsEveryInformativeFrameAndEachButtonAnswers) {
   for (const auto& shown : report["shown"]) frames.insert(shown["frame"].get<std::string>());
   EXPECT_EQ((std::set<std::string>{"TfrGenericInformative", "TfrGenericError", "TfrAdministration",
                                    "TfrSynchronization", "TfrSynchronizationRestart",
-                                   "TfrProgrammedForm"}),
+                                   "TfrProgrammedForm", "TfrNeedReboot", "TfrFollowSteps",
+                                   "TfNeedReboot2", "TfrDangerousOperation", "TfrRestoredItems",
+                                   "TfrFirewallAsk", "TfrmAskToUser", "TfrmAskFolderAccess",
+                                   "TTUntrustedFile", "TTfAppControlAsk", "TfrmAppControlDenied"}),
             frames);
   EXPECT_EQ(report["shown"].size(), pictures.size());
   EXPECT_TRUE(report["missedInput"].empty()) << report["missedInput"].dump();
 
-  // The two restart alerts: the button answers 6, the close button 0.
+  // The pending-restart alerts answer 6 by their button and 0 by the close
+  // button; each question answers what its clicked button means; the rest
+  // answer nothing, whatever they ask of the product.
+  const std::map<int, nlohmann::json> answered = {
+      {4, nlohmann::json::array({6})}, {5, nlohmann::json::array({0})},
+      {14, nlohmann::json::array({ResponseAllow})},       // firewall: allow
+      {15, nlohmann::json::array({ResponseNeutralize})},  // malware: neutralize
+      {16, nlohmann::json::array({ResponseExclude})},     // malware: exclude
+      {17, nlohmann::json::array({ResponseDeny})},        // folder access: block
+      {18, nlohmann::json::array({ResponseAllow})},       // untrusted file: yes
+      {19, nlohmann::json::array({ResponseDeny})},        // unknown program: block
+  };
   std::map<int, nlohmann::json> responses;
   for (const auto& removal : report["removed"])
     for (const auto& alert : removal["notifications"]) responses[alert["alert"]] = alert["responses"];
-  ASSERT_EQ(8u, responses.size()) << report["removed"].dump();
-  for (int alert = 0; alert < 8; ++alert)
-    EXPECT_EQ(alert == 4 ? nlohmann::json{6} : alert == 5 ? nlohmann::json{0} : nlohmann::json::array(),
-              responses[alert])
+  ASSERT_EQ(22u, responses.size()) << report["removed"].dump();
+  for (int alert = 0; alert < 22; ++alert) {
+    const auto expected = answered.find(alert);
+    EXPECT_EQ(expected == answered.end() ? nlohmann::json::array() : expected->second, responses[alert])
         << "alert " << alert;
+  }
 
   const nlohmann::json extendedAction = {{"action", ""},
                                          {"argument", {{"type", VT_DISPATCH}, {"object", "Zym.ExtendedAction"}}}};
   const nlohmann::json restart = {{"action", "RestartSystem"},
                                   {"argument", {{"type", VT_BSTR}, {"text", ""}}}};
-  EXPECT_EQ(nlohmann::json({extendedAction, restart, extendedAction}), report["actions"]);
+  const nlohmann::json restartZero = {{"action", "RestartSystem"},
+                                      {"argument", {{"type", VT_INT}, {"number", 0}}}};
+  const nlohmann::json openRestored = {
+      {"action", "OpenShellFolder"},
+      {"argument", {{"type", VT_BSTR}, {"text", "C:\\Users\\Public\\Documents\\report.docx"}}}};
+  // Informative notice, administrator's restart, cleanup; then the restart
+  // alert, the steps, the newer restart alert, the rule link, the restored item.
+  EXPECT_EQ(nlohmann::json({extendedAction, restart, extendedAction, restartZero, extendedAction,
+                            restartZero, extendedAction, openRestored}),
+            report["actions"]);
   int systemToasts = 0;
   for (const std::string call : report["modernToasts"]) systemToasts += call.rfind("toaster.Show", 0) == 0;
-  EXPECT_EQ(7, systemToasts) << "one for each single alert";
+  EXPECT_EQ(16, systemToasts) << "one for each single alert";
   EXPECT_EQ(0, report["result"]);
 }
 
