@@ -15,8 +15,11 @@ import sys
 TOUR_FRAMES = {"TfrGenericInformative", "TfrGenericError", "TfrAdministration",
                       "TfrSynchronization", "TfrSynchronizationRestart", "TfrProgrammedForm",
                       "TfrNeedReboot", "TfrFollowSteps", "TfNeedReboot2", "TfrDangerousOperation",
-                      "TfrRestoredItems"}
+                      "TfrRestoredItems", "TfrFirewallAsk", "TfrmAskToUser", "TfrmAskFolderAccess",
+                      "TTUntrustedFile", "TTfAppControlAsk", "TfrmAppControlDenied"}
 RESTART_FORM = 12
+# Firewall, ask-to-user, folder access, untrusted file, application control.
+ASK_FORMS = {2, 16, 17, 22, 20}
 # Restart needed, follow steps, newer restart needed, dangerous operation, restored items.
 SILENT_FORMS = {3, 6, 25, 11, 7}
 RESTORED_ITEM = "C:\\Users\\Public\\Documents\\report.docx"
@@ -66,6 +69,14 @@ def main(argv):
     restart = [i for i, a in enumerate(alerts) if a["values"].get("FormType") == RESTART_FORM]
     answers = sorted(tuple(removed.get(i, [])) for i in restart)
     check(answers == [(0,), (6,)], "the restart alerts were answered 6 and 0: %s" % answers)
+
+    # The tour allows the firewall and the untrusted file, neutralizes one malware
+    # alert and excludes the other, and denies the folder access and the program.
+    asks = [i for i, a in enumerate(alerts)
+            if a.get("list", "alerts") == "alerts" and a["values"].get("FormType") in ASK_FORMS]
+    answers = sorted(tuple(removed.get(i, [])) for i in asks)
+    check(answers == [(1,), (2,), (4,), (4,), (5,), (5,)],
+          "each ask alert was answered once, as its clicked button answers: %s" % answers)
 
     # Alerts that inform about an item answer nothing, whatever was clicked.
     silent = [i for i, a in enumerate(alerts) if a["values"].get("FormType") in SILENT_FORMS]
