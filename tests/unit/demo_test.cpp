@@ -406,8 +406,9 @@ TEST_F(BrandedRunTest, TheTourShowsEveryInformativeFrameAndEachButtonAnswers) {
   EXPECT_TRUE(report["missedInput"].empty()) << report["missedInput"].dump();
 
   // The pending-restart alerts answer 6 by their button and 0 by the close
-  // button; each question answers what its clicked button means; the rest
-  // answer nothing, whatever they ask of the product.
+  // button; each question answers what its clicked button means, and the one
+  // left unanswered 0 when it expires; the rest answer nothing, whatever they ask
+  // of the product.
   const std::map<int, nlohmann::json> answered = {
       {4, nlohmann::json::array({6})}, {5, nlohmann::json::array({0})},
       {14, nlohmann::json::array({ResponseAllow})},       // firewall: allow
@@ -416,12 +417,13 @@ TEST_F(BrandedRunTest, TheTourShowsEveryInformativeFrameAndEachButtonAnswers) {
       {17, nlohmann::json::array({ResponseDeny})},        // folder access: block
       {18, nlohmann::json::array({ResponseAllow})},       // untrusted file: yes
       {19, nlohmann::json::array({ResponseDeny})},        // unknown program: block
+      {22, nlohmann::json::array({ResponseNone})},        // unanswered firewall: expired
   };
   std::map<int, nlohmann::json> responses;
   for (const auto& removal : report["removed"])
     for (const auto& alert : removal["notifications"]) responses[alert["alert"]] = alert["responses"];
-  ASSERT_EQ(22u, responses.size()) << report["removed"].dump();
-  for (int alert = 0; alert < 22; ++alert) {
+  ASSERT_EQ(23u, responses.size()) << report["removed"].dump();
+  for (int alert = 0; alert < 23; ++alert) {
     const auto expected = answered.find(alert);
     EXPECT_EQ(expected == answered.end() ? nlohmann::json::array() : expected->second, responses[alert])
         << "alert " << alert;
@@ -443,7 +445,7 @@ TEST_F(BrandedRunTest, TheTourShowsEveryInformativeFrameAndEachButtonAnswers) {
             report["actions"]);
   int systemToasts = 0;
   for (const std::string call : report["modernToasts"]) systemToasts += call.rfind("toaster.Show", 0) == 0;
-  EXPECT_EQ(16, systemToasts) << "one for each single alert";
+  EXPECT_EQ(17, systemToasts) << "one for each single alert";
   EXPECT_EQ(0, report["result"]);
 }
 
