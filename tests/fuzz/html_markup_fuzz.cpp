@@ -4,27 +4,17 @@
 #include <cstdint>
 #include <string>
 
+#include "fuzz_frame.h"
 #include "platform/sim/sim_platform.h"
 #include "ui/class_registry.h"
-#include "ui/frame.h"
 #include "ui/html_label.h"
-
-namespace {
-
-class FuzzFrame final : public kxua::ui::Frame {
- public:
-  FuzzFrame() : kxua::ui::Frame(nullptr, 0) {}
-  std::wstring ClassName() const override { return L"TFrame"; }
-};
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace kxua;
   const std::wstring markup =
       ui::WideFromUtf8(std::string(reinterpret_cast<const char*>(data), size));
   sim::ScopedSimPlatform sim;
-  FuzzFrame frame;
+  fuzz::FuzzFrame frame;
   frame.SetBounds(0, 0, 200, 60);
   auto* label = new ui::HtmlLabel(&frame);
   label->SetParent(&frame);

@@ -3,24 +3,14 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "fuzz_frame.h"
 #include "platform/sim/sim_platform.h"
-#include "ui/frame.h"
 #include "ui/layout.h"
-
-namespace {
-
-class FuzzFrame final : public kxua::ui::Frame {
- public:
-  FuzzFrame() : kxua::ui::Frame(nullptr, 0) {}
-  std::wstring ClassName() const override { return L"TFrame"; }
-};
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace kxua;
   sim::ScopedSimPlatform sim;
-  FuzzFrame frame;
+  fuzz::FuzzFrame frame;
   frame.SetBounds(0, 0, 320, 200);
   // Every event name finds a handler, so the wiring is exercised too.
   const ui::HandlerLookup anyHandler = [](const std::string&) {
